@@ -1,0 +1,176 @@
+#include "window/controls.h"
+
+#include "window/inventory.h"
+#include "window/window.h"
+
+namespace fournil {
+
+Control::Control(Window& window, const ControlSpec& spec, Control* container)
+    : window_(window),
+      spec_(spec),
+      container_(container),
+      left_(spec.geometry.left),
+      top_(spec.geometry.top),
+      width_(spec.geometry.width),
+      height_(spec.geometry.height),
+      visible_(!spec.has(Hidden)),
+      enabled_(!spec.has(Disabled)),
+      bold_(spec.has(Bold)),
+      italic_(spec.has(Italic)),
+      underline_(spec.has(Underline)),
+      backColour_(spec.colour) {}
+
+Kind Control::kind() const {
+    return spec_.kind;
+}
+
+QString Control::name() const {
+    return spec_.name.toString();
+}
+
+int Control::index() const {
+    return spec_.index;
+}
+
+QString Control::displayName() const {
+    if (spec_.index < 0) {
+        return name();
+    }
+    return QStringLiteral("%1(%2)").arg(spec_.name).arg(spec_.index);
+}
+
+Align Control::alignment() const {
+    if (spec_.has(RightAligned)) {
+        return Align::Right;
+    }
+    return spec_.has(Centred) ? Align::Centre : Align::Left;
+}
+
+void Control::changed(Property p) {
+    window_.notify(*this, p);
+}
+
+void Control::setLeft(int twips) {
+    if (left_ != twips) {
+        left_ = twips;
+        changed(Property::Left);
+    }
+}
+
+void Control::setTop(int twips) {
+    if (top_ != twips) {
+        top_ = twips;
+        changed(Property::Top);
+    }
+}
+
+void Control::setVisible(bool visible) {
+    if (visible_ != visible) {
+        visible_ = visible;
+        changed(Property::Visible);
+    }
+}
+
+void Control::setEnabled(bool enabled) {
+    if (enabled_ != enabled) {
+        enabled_ = enabled;
+        changed(Property::Enabled);
+    }
+}
+
+void Control::setBold(bool bold) {
+    if (bold_ != bold) {
+        bold_ = bold;
+        changed(Property::Bold);
+    }
+}
+
+void Control::setBackColour(Colour colour) {
+    if (backColour_ != colour) {
+        backColour_ = colour;
+        changed(Property::BackColour);
+    }
+}
+
+bool Control::reachable() const {
+    for (const Control* c = this; c != nullptr; c = c->container()) {
+        if (!c->visible() || !c->enabled()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Captioned::Captioned(Window& window, const ControlSpec& spec, Control* container)
+    : Control(window, spec, container), caption_(spec.caption.toString()) {}
+
+void Captioned::setCaption(const QString& caption) {
+    if (caption_ != caption) {
+        caption_ = caption;
+        changed(Property::Caption);
+    }
+}
+
+TextBox::TextBox(Window& window, const ControlSpec& spec, Control* container)
+    : Control(window, spec, container), text_(spec.caption.toString()) {}
+
+int TextBox::maxLength() const {
+    return spec().has(FourCharacters) ? typingLimit : 0;
+}
+
+void TextBox::setText(const QString& text) {
+    if (text_ == text) {
+        return;
+    }
+    text_ = text;
+    changed(Property::Text);
+    // The caret follows the end of a rewritten text, so typing goes on naturally after a repair.
+    setSelStart(int(text_.size()));
+    if (onChange) {
+        onChange();
+    }
+}
+
+void TextBox::setSelStart(int position) {
+    position = std::clamp(position, 0, int(text_.size()));
+    if (selStart_ != position) {
+        selStart_ = position;
+        changed(Property::SelStart);
+    }
+}
+
+OptionButton::OptionButton(Window& window, const ControlSpec& spec, Control* container)
+    : Captioned(window, spec, container), selected_(spec.has(Selected)) {}
+
+void OptionButton::setSelected(bool selected) {
+    if (selected_ == selected) {
+        return;
+    }
+    selected_ = selected;
+    changed(Property::Selected);
+    if (!selected) {
+        return;
+    }
+    for (Control* other : window().controls()) {
+        if (other != this && other->kind() == Kind::OptionButton &&
+            other->container() == container()) {
+            auto* button = static_cast<OptionButton*>(other);
+            if (button->selected_) {
+                button->selected_ = false;
+                button->changed(Property::Selected);
+            }
+        }
+    }
+    if (onClick) {
+        onClick();
+    }
+}
+
+void PictureBox::setPicture(std::shared_ptr<const Picture> picture) {
+    if (picture_ != picture) {
+        picture_ = std::move(picture);
+        changed(Property::Picture);
+    }
+}
+
+}  // namespace fournil

@@ -1,0 +1,226 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+namespace fournil {
+
+class Window;
+
+enum class Kind : std::uint8_t {
+    Window,
+    Frame,
+    OptionButton,
+    TextBox,
+    Label,
+    Shape,
+    Button,
+    Picture
+};
+
+enum class Align : std::uint8_t { Left, Right, Centre };
+
+// A colour is either an RGB value or one of the system's colours, as the
+// controls' properties distinguish them.
+struct Colour {
+    enum class Source : std::uint8_t { Rgb, SystemWindow, SystemButton };
+    Source source = Source::SystemButton;
+    std::uint32_t rgb = 0;  // 0xRRGGBB, meaningful for Source::Rgb only
+
+    static constexpr Colour fromRgb(int r, int g, int b) {
+        return {Source::Rgb, (std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | std::uint32_t(b)};
+    }
+    static constexpr Colour systemWindow() { return {Source::SystemWindow, 0}; }
+    static constexpr Colour systemButton() { return {Source::SystemButton, 0}; }
+    friend bool operator==(const Colour&, const Colour&) = default;
+};
+
+inline constexpr Colour lightCyan = Colour::fromRgb(128, 255, 255);
+inline constexpr Colour lightGreen = Colour::fromRgb(128, 255, 128);
+inline constexpr Colour lightYellow = Colour::fromRgb(255, 255, 192);
+
+// Every property that the model can change after creation; observers are told which one moved.
+enum class Property : std::uint8_t {
+    Text,
+    Caption,
+    Visible,
+    Enabled,
+    Selected,
+    Left,
+    Top,
+    Bold,
+    BackColour,
+    SelStart,
+    Focus,
+    Picture,
+};
+
+struct ControlSpec;
+
+// Opaque picture handle: the platform that loaded it knows what it holds.
+class Picture {
+  public:
+    virtual ~Picture() = default;
+};
+
+// What all controls share. A control belongs to one window and never moves to another.
+class Control {
+  public:
+    Control(Window& window, const ControlSpec& spec, Control* container);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const ControlSpec& spec() const { return spec_; }
+    Kind kind() const;
+    QString name() const;         // "optionL", "Q1"
+    int index() const;            // -1 for a control outside any array
+    QString displayName() const;  // "optionL(3)", "Q1"
+    Control* container() const { return container_; }
+    Window& window() const { return window_; }
+
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool visible() const { return visible_; }
+    bool enabled() const { return enabled_; }
+    bool bold() const { return bold_; }
+    bool italic() const { return italic_; }
+    bool underline() const { return underline_; }
+    Align alignment() const;
+    Colour backColour() const { return backColour_; }
+
+    void setLeft(int twips);
+    void setTop(int twips);
+    void setVisible(bool visible);
+    void setEnabled(bool enabled);
+    void setBold(bool bold);
+    void setBackColour(Colour colour);
+
+    // True when the user can reach the control: it and every container up to the window are
+    // visible and enabled.
+    bool reachable() const;
+
+    std::function<void()> onMouseMove;
+
+  protected:
+    void changed(Property p);
+
+  private:
+    Window& window_;
+    const ControlSpec& spec_;
+    Control* container_;
+    int left_, top_, width_, height_;
+    bool visible_, enabled_, bold_, italic_, underline_;
+    Colour backColour_;
+};
+
+// A control that carries a caption: the window, frames, option buttons, labels, the push button.
+class Captioned : public Control {
+  public:
+    Captioned(Window& window, const ControlSpec& spec, Control* container);
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+  private:
+    QString caption_;
+};
+
+class Frame : public Captioned {
+  public:
+    using Captioned::Captioned;
+};
+
+class Label : public Captioned {
+  public:
+    using Captioned::Captioned;
+};
+
+class Shape : public Control {
+  public:
+    using Control::Control;
+};
+
+class TextBox : public Control {
+  public:
+    TextBox(Window& window, const ControlSpec& spec, Control* container);
+
+    const QString& text() const { return text_; }
+    // A new text runs the change handler at once, nested inside this call; the same text runs
+    // nothing. The program's writes are never cut to the typing limit.
+    void setText(const QString& text);
+    int maxLength() const;  // 0: no limit on typing
+    int selStart() const { return selStart_; }
+    void setSelStart(int position);
+
+    std::function<void()> onChange;
+
+  private:
+    QString text_;
+    int selStart_ = 0;
+};
+
+class OptionButton : public Captioned {
+  public:
+    OptionButton(Window& window, const ControlSpec& spec, Control* container);
+
+    bool selected() const { return selected_; }
+    // Selecting an unselected button clears the other buttons of its frame, then raises its
+    // click; re-selecting or clearing raises nothing.
+    void setSelected(bool selected);
+
+    std::function<void()> onClick;
+
+  private:
+    bool selected_;
+};
+
+class Button : public Captioned {
+  public:
+    using Captioned::Captioned;
+    std::function<void()> onClick;
+};
+
+class PictureBox : public Control {
+  public:
+    using Control::Control;
+    const std::shared_ptr<const Picture>& picture() const { return picture_; }
+    void setPicture(std::shared_ptr<const Picture> picture);
+
+  private:
+    std::shared_ptr<const Picture> picture_;
+};
+
+// The members of one control array, addressed by their own index. An index that the array does
+// not have is a programming error.
+template <class T>
+class ControlArray {
+  public:
+    explicit ControlArray(QString name = {}) : name_(std::move(name)) {}
+    void add(int index, T& control) { members_[index] = &control; }
+
+    T& operator()(int index) const {
+        auto it = members_.find(index);
+        if (it == members_.end()) {
+            throw std::out_of_range(
+                QStringLiteral("%1(%2) does not exist").arg(name_).arg(index).toStdString());
+        }
+        return *it->second;
+    }
+    bool contains(int index) const { return members_.count(index) != 0; }
+    int lowest() const { return members_.begin()->first; }
+    int highest() const { return members_.rbegin()->first; }
+    std::size_t size() const { return members_.size(); }
+
+  private:
+    QString name_;
+    std::map<int, T*> members_;
+};
+
+}  // namespace fournil

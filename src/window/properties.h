@@ -1,0 +1,49 @@
+#pragma once
+
+// Reading the model's properties by name, as the scenario driver and the tests refer to them
+// (`Q1.text`, `optionL(3).selected`, `FracEau1`), and their one canonical text.
+
+#include "window/window.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+namespace fournil {
+
+struct PropValue {
+    enum class Type { Text, Bool, Int, Word };
+    Type type = Type::Word;
+    QString text;     // Text and Word
+    long number = 0;  // Bool (0/1) and Int
+
+    static PropValue ofText(QString t) { return {Type::Text, std::move(t), 0}; }
+    static PropValue ofBool(bool b) { return {Type::Bool, {}, b ? 1 : 0}; }
+    static PropValue ofInt(long n) { return {Type::Int, {}, n}; }
+    static PropValue ofWord(QString w) { return {Type::Word, std::move(w), 0}; }
+
+    // Texts double-quoted with the escapes \" \\ \n; booleans true/false; integers in decimal.
+    QString format() const;
+    // The value without quotes, as an expectation is compared with it.
+    QString bare() const;
+    friend bool operator==(const PropValue&, const PropValue&) = default;
+};
+
+QString quoted(const QString& text);
+// Undoes `quoted`; nullopt when the text is not one well-formed quoted string.
+std::optional<QString> unquoted(QStringView text);
+
+QString colourName(Colour colour);  // "#RRGGBB", "window" or "button"
+QString floatText(float value);     // 7 significant digits, C locale
+
+// The properties that a control of this kind has, in the order `dump` lists them.
+QStringList propertyNames(Kind kind);
+std::optional<PropValue> readProperty(const Window& w, const Control& control, QStringView name);
+
+// The window-level values, in the order `dump` lists them.
+QStringList windowValueNames();
+std::optional<PropValue> readWindowValue(const Window& w, QStringView name);
+
+}  // namespace fournil

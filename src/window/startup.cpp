@@ -1,0 +1,50 @@
+#include "window/startup.h"
+
+#include <QDir>
+
+#include <cmath>
+
+namespace fournil {
+
+const std::vector<LeftoverFile>& leftoverFiles() {
+    static const std::vector<LeftoverFile> files = {
+        {QStringLiteral("C:\\Windows\\Temp\\panetto.CAB"), QStringLiteral("panetto.CAB")},
+        {QStringLiteral("C:\\Windows\\Temp\\SETUP.LST"), QStringLiteral("SETUP.LST")},
+        {QStringLiteral("C:\\Windows\\Temp\\setup.exe"), QStringLiteral("setup.exe")},
+    };
+    return files;
+}
+
+void Form_Load(Window& w, Platform& platform) {
+    for (const LeftoverFile& file : leftoverFiles()) {
+        // Case-sensitive on purpose: a file whose stored name differs in case is left alone.
+        // One that cannot be deleted does not hold up the rest of start-up.
+        if (platform.files.findFile(file.path) == file.name) {
+            platform.files.deleteFile(file.path);
+        }
+    }
+
+    const TwipSize screen = platform.display.screenSize();
+    const TwipSize outer = platform.display.windowSize();
+    const float left = float(screen.width) / 2.0f - float(outer.width) / 2.0f;
+    const float top = float(screen.height) / 2.0f - float(outer.height) / 2.0f;
+    w.Fournil.setLeft(int(std::nearbyint(left)));
+    w.Fournil.setTop(int(std::nearbyint(top)));
+
+    const QString folder = platform.files.programFolder();
+    w.Image1.setPicture(platform.pictures.load(QDir(folder).filePath(QStringLiteral("logo.gif"))));
+
+    w.TypeCalcul = 1;
+    w.UniteMasse = 1;
+    w.UniteH1 = 2;
+    w.UniteH2 = 5;
+}
+
+void openWindow(Window& w) {
+    if (w.onLoad) {
+        w.onLoad();
+    }
+    w.setFocus(w.firstFocusable());
+}
+
+}  // namespace fournil

@@ -1,0 +1,169 @@
+#include "window/window.h"
+
+#include "window/inventory.h"
+
+#include <algorithm>
+
+namespace fournil {
+namespace {
+
+std::unique_ptr<Control> create(Window& window, const ControlSpec& spec, Control* container) {
+    switch (spec.kind) {
+        case Kind::Window:
+            return std::make_unique<Captioned>(window, spec, container);
+        case Kind::Frame:
+            return std::make_unique<Frame>(window, spec, container);
+        case Kind::OptionButton:
+            return std::make_unique<OptionButton>(window, spec, container);
+        case Kind::TextBox:
+            return std::make_unique<TextBox>(window, spec, container);
+        case Kind::Label:
+            return std::make_unique<Label>(window, spec, container);
+        case Kind::Shape:
+            return std::make_unique<Shape>(window, spec, container);
+        case Kind::Button:
+            return std::make_unique<Button>(window, spec, container);
+        case Kind::Picture:
+            return std::make_unique<PictureBox>(window, spec, container);
+    }
+    throw std::logic_error("unknown kind of control");
+}
+
+std::vector<std::unique_ptr<Control>> createAll(Window& window) {
+    std::vector<std::unique_ptr<Control>> owned;
+    for (const ControlSpec& spec : inventory()) {
+        Control* container = nullptr;
+        if (!spec.container.isEmpty()) {
+            auto it = std::find_if(owned.begin(), owned.end(), [&](const auto& c) {
+                return c->spec().name == spec.container && c->index() == spec.containerIndex;
+            });
+            if (it == owned.end()) {
+                throw std::logic_error("a control's container must precede it in the inventory");
+            }
+            container = it->get();
+        }
+        owned.push_back(create(window, spec, container));
+    }
+    return owned;
+}
+
+std::vector<Control*> pointers(const std::vector<std::unique_ptr<Control>>& owned) {
+    std::vector<Control*> all;
+    for (const auto& c : owned) {
+        all.push_back(c.get());
+    }
+    return all;
+}
+
+}  // namespace
+
+template <class T>
+T& Window::named(QStringView name, int index) const {
+    Control* c = find(name, index);
+    if (c == nullptr) {
+        throw std::logic_error("the inventory lacks a named control");
+    }
+    return static_cast<T&>(*c);
+}
+
+template <class T>
+ControlArray<T> Window::array(QStringView name) const {
+    ControlArray<T> members(name.toString());
+    for (Control* c : all_) {
+        if (c->spec().name == name) {
+            members.add(c->index(), static_cast<T&>(*c));
+        }
+    }
+    return members;
+}
+
+Window::Window()
+    : owned_(createAll(*this)),
+      all_(pointers(owned_)),
+      Fournil(named<Captioned>(u"Fournil")),
+      Pâte(named<Frame>(u"Pâte")),
+      Levain(named<Frame>(u"Levain")),
+      Unités(named<Frame>(u"Unités")),
+      Hydratation(array<Frame>(u"Hydratation")),
+      optionL(array<OptionButton>(u"optionL")),
+      optionU(array<OptionButton>(u"optionU")),
+      optionH(array<OptionButton>(u"optionH")),
+      Q1(named<TextBox>(u"Q1")),
+      Q2(named<TextBox>(u"Q2")),
+      H1(named<TextBox>(u"H1")),
+      H2(named<TextBox>(u"H2")),
+      H1d(named<TextBox>(u"H1d")),
+      H2d(named<TextBox>(u"H2d")),
+      EF(array<TextBox>(u"EF")),
+      EFLabel(array<Label>(u"EFLabel")),
+      Phrase(array<Label>(u"Phrase")),
+      gr(array<Label>(u"gr")),
+      X(array<Label>(u"X")),
+      pourcent1(named<Label>(u"pourcent1")),
+      pourcent2(named<Label>(u"pourcent2")),
+      Cadre(named<Shape>(u"Cadre")),
+      Aide(named<Label>(u"Aide")),
+      Simulation(named<Button>(u"Simulation")),
+      Image1(named<PictureBox>(u"Image1")) {}
+
+Window::~Window() = default;
+
+Control* Window::find(QStringView name, int index) const {
+    for (Control* c : all_) {
+        if (c->spec().name == name && c->index() == index) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+bool Window::isArray(QStringView name) const {
+    return std::any_of(all_.begin(), all_.end(),
+                       [&](Control* c) { return c->spec().name == name && c->index() >= 0; });
+}
+
+void Window::setFocus(Control* control) {
+    if (focus_ != control) {
+        focus_ = control;
+        notify(Fournil, Property::Focus);
+    }
+}
+
+bool Window::takesTabFocus(const Control& control) const {
+    if (!control.reachable()) {
+        return false;
+    }
+    // Within an option group only the selected button is a tab stop.
+    if (control.kind() == Kind::OptionButton) {
+        return static_cast<const OptionButton&>(control).selected();
+    }
+    return true;
+}
+
+Control* Window::firstFocusable() const {
+    for (const ControlRef& ref : keyboardOrder()) {
+        Control* c = find(ref.name, ref.index);
+        if (c != nullptr && takesTabFocus(*c)) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+void Window::addObserver(WindowObserver* observer) {
+    observers_.push_back(observer);
+}
+
+void Window::removeObserver(WindowObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void Window::notify(const Control& control, Property property) const {
+    // A copy, so that an observer may detach itself while being told.
+    const auto observers = observers_;
+    for (WindowObserver* o : observers) {
+        o->propertyChanged(control, property);
+    }
+}
+
+}  // namespace fournil

@@ -1,0 +1,120 @@
+#pragma once
+
+// The window model. Data flow: a user event (an edit, a click, a mouse move) enters through
+// user_events.h and runs the control's handler; a handler reads and writes the controls below,
+// and every write of a new text runs that box's own change handler at once, nested, so handlers
+// and recalculations nest synchronously; observers (the Qt view) are told of every property
+// that moved and mirror it. The model is the only truth; it needs no display.
+
+#include "window/controls.h"
+#include "window/inventory.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace fournil {
+
+class WindowObserver {
+  public:
+    virtual ~WindowObserver() = default;
+    virtual void propertyChanged(const Control& control, Property property) = 0;
+};
+
+class Window {
+  public:
+    // Creates every control of the inventory with its initial state. No handler is bound yet
+    // (see binding.h) and start-up has not run (see startup.h).
+    Window();
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Controls addressed by name, for the driver and the view.
+    const std::vector<Control*>& controls() const { return all_; }
+    Control* find(QStringView name, int index = -1) const;
+    bool isArray(QStringView name) const;
+
+    // Window-level values: the last selection of each option group, and the water fractions.
+    std::int16_t TypeCalcul = 0;
+    std::int16_t UniteMasse = 0;
+    std::int16_t UniteH1 = 0;
+    std::int16_t UniteH2 = 0;
+    float FracEau1 = 0.0f;
+    float FracEau2 = 0.0f;
+
+    // The locale by which numbers are read and written in the fields.
+    const QLocale& locale() const { return locale_; }
+    void setLocale(const QLocale& locale) { locale_ = locale; }
+
+    Control* focus() const { return focus_; }
+    void setFocus(Control* control);
+    // The first control of the keyboard order that can take the focus now.
+    Control* firstFocusable() const;
+    bool takesTabFocus(const Control& control) const;
+
+    // Counts the recalculation passes, nested ones included, so that tests can see how often
+    // an event recalculates.
+    long passes() const { return passes_; }
+    void countPass() { ++passes_; }
+    void resetPasses() { passes_ = 0; }
+
+    void addObserver(WindowObserver* observer);
+    void removeObserver(WindowObserver* observer);
+    void notify(const Control& control, Property property) const;
+
+    std::function<void()> onLoad;
+
+  private:
+    // Declared first: every control is created before the named references below are bound.
+    std::vector<std::unique_ptr<Control>> owned_;
+    std::vector<Control*> all_;
+
+  public:
+    // Named controls, as the handlers use them. `Fournil` is the window itself (caption, position,
+    // background mouse moves).
+    Captioned& Fournil;
+    Frame& Pâte;
+    Frame& Levain;
+    Frame& Unités;
+    ControlArray<Frame> Hydratation;
+    ControlArray<OptionButton> optionL;
+    ControlArray<OptionButton> optionU;
+    ControlArray<OptionButton> optionH;
+    TextBox& Q1;
+    TextBox& Q2;
+    TextBox& H1;
+    TextBox& H2;
+    TextBox& H1d;
+    TextBox& H2d;
+    ControlArray<TextBox> EF;
+    ControlArray<Label> EFLabel;
+    ControlArray<Label> Phrase;
+    ControlArray<Label> gr;
+    ControlArray<Label> X;
+    Label& pourcent1;
+    Label& pourcent2;
+    Shape& Cadre;
+    Label& Aide;
+    Button& Simulation;
+    PictureBox& Image1;
+
+  private:
+    template <class T>
+    T& named(QStringView name, int index = -1) const;
+    template <class T>
+    ControlArray<T> array(QStringView name) const;
+
+    std::vector<WindowObserver*> observers_;
+    QLocale locale_ = QLocale::c();
+    Control* focus_ = nullptr;
+    long passes_ = 0;
+};
+
+}  // namespace fournil

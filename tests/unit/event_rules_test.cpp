@@ -1,0 +1,207 @@
+#include "window/user_events.h"
+#include "window/window.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace fournil {
+namespace {
+
+class EventRules : public ::testing::Test {
+  protected:
+    Window w;
+    std::vector<QString> log;
+};
+
+TEST_F(EventRules, ANewTextRunsTheChangeHandlerNestedInsideTheWrite) {
+    // Q1's handler rewrites Q2, whose handler logs; the writer of Q1 sees the nested result.
+    w.Q1.onChange = [&] {
+        log.push_back(QStringLiteral("Q1 sees ") + w.Q1.text());
+        w.Q2.setText(w.Q1.text() + QStringLiteral("!"));
+        log.push_back(QStringLiteral("Q1 resumes with Q2 ") + w.Q2.text());
+    };
+    w.Q2.onChange = [&] { log.push_back(QStringLiteral("Q2 sees ") + w.Q2.text()); };
+
+    w.Q1.setText(QStringLiteral("5"));
+    log.push_back(QStringLiteral("writer resumes"));
+
+    const std::vector<QString> expected = {
+        QStringLiteral("Q1 sees 5"), QStringLiteral("Q2 sees 5!"),
+        QStringLiteral("Q1 resumes with Q2 5!"), QStringLiteral("writer resumes")};
+    EXPECT_EQ(log, expected);
+}
+
+TEST_F(EventRules, WritingTheSameTextRunsNothing) {
+    int runs = 0;
+    w.H2.onChange = [&] { ++runs; };
+    w.H2.setText(QStringLiteral("50"));  // the text it holds at start
+    EXPECT_EQ(runs, 0);
+    w.H2.setText(QStringLiteral("0"));
+    w.H2.setText(QStringLiteral("0"));
+    EXPECT_EQ(runs, 1);
+}
+
+TEST_F(EventRules, NestingEndsWhenTheRepairRepeatsTheText) {
+    // A handler that repairs its own field: the nested run finds the repaired text and stops.
+    int runs = 0;
+    w.H1.onChange = [&] {
+        ++runs;
+        if (w.H1.text().toInt() > 99) {
+            w.H1.setText(QStringLiteral("99"));
+        }
+    };
+    userEdit(w.H1, QStringLiteral("100"));
+    EXPECT_EQ(w.H1.text(), QStringLiteral("99"));
+    EXPECT_EQ(runs, 2);
+}
+
+TEST_F(EventRules, SelectingRaisesTheClickOnlyForAnUnselectedButton) {
+    std::vector<int> clicks;
+    for (int i = 1; i <= 8; ++i) {
+        w.optionH(i).onClick = [&clicks, i] { clicks.push_back(i); };
+    }
+    w.optionH(2).setSelected(true);   // already selected
+    w.optionH(1).setSelected(false);  // clearing
+    EXPECT_TRUE(clicks.empty());
+
+    w.optionH(3).setSelected(true);
+    EXPECT_EQ(clicks, std::vector<int>{3});
+    EXPECT_FALSE(w.optionH(2).selected());
+    // The other frame is independent.
+    EXPECT_TRUE(w.optionH(5).selected());
+
+    w.optionH(3).setSelected(false);
+    EXPECT_EQ(clicks, std::vector<int>{3});
+    EXPECT_FALSE(w.optionH(3).selected());
+}
+
+TEST_F(EventRules, TheClickSeesItsFrameAlreadyExclusive) {
+    bool othersCleared = false;
+    w.optionL(2).onClick = [&] { othersCleared = !w.optionL(1).selected(); };
+    w.optionL(2).setSelected(true);
+    EXPECT_TRUE(othersCleared);
+}
+
+TEST_F(EventRules, TheTwoModeFramesAreIndependentGroups) {
+    w.optionL(5).setSelected(true);
+    EXPECT_TRUE(w.optionL(1).selected());
+    EXPECT_TRUE(w.optionL(5).selected());
+}
+
+TEST_F(EventRules, ADisabledFrameIgnoresTheUsersClicks) {
+    int clicks = 0;
+    w.optionH(7).onClick = [&] { ++clicks; };
+    userClick(w.optionH(7));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(w.optionH(7).selected());
+    EXPECT_TRUE(w.optionH(5).selected());
+
+    w.Hydratation(2).setEnabled(true);
+    userClick(w.optionH(7));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(w.optionH(7).selected());
+    EXPECT_FALSE(w.optionH(5).selected());
+    EXPECT_EQ(w.focus(), &w.optionH(7));
+}
+
+struct LimitRow {
+    const char* name;
+    const char16_t* typed;
+    const char16_t* expected;
+};
+
+TEST_F(EventRules, TheTypingLimitBindsTheUserNotTheProgram) {
+    const LimitRow rows[] = {
+        {"H1", u"12345", u"1234"},
+        {"H1d", u"98765", u"9876"},
+        {"Q1", u"123456", u"1200123456"},  // no limit: typed after "1200"
+    };
+    for (const LimitRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto& box = static_cast<TextBox&>(*w.find(QString::fromLatin1(row.name)));
+        box.setVisible(true);
+        if (box.maxLength() > 0) {
+            box.setText(QString());
+        }
+        for (const QString& c : typedCharacters(QString::fromUtf16(row.typed))) {
+            userType(box, c);
+        }
+        EXPECT_EQ(box.text(), QString::fromUtf16(row.expected));
+    }
+
+    userEdit(w.H1, QStringLiteral("654321"));
+    EXPECT_EQ(w.H1.text(), QStringLiteral("6543"));
+    w.H1.setText(QStringLiteral("100000"));
+    EXPECT_EQ(w.H1.text(), QStringLiteral("100000"));
+    EXPECT_EQ(w.H1.selStart(), 6);
+}
+
+TEST_F(EventRules, EachTypedCharacterIsOneChange) {
+    int changes = 0;
+    w.Q1.onChange = [&] { ++changes; };
+    for (const QString& c : typedCharacters(QStringLiteral("12,5"))) {
+        userType(w.Q1, c);
+    }
+    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(w.Q1.text(), QStringLiteral("120012,5"));
+    EXPECT_EQ(w.Q1.selStart(), 8);
+    EXPECT_EQ(w.focus(), &w.Q1);
+}
+
+TEST_F(EventRules, TheUserCannotEditAHiddenOrDisabledBox) {
+    int changes = 0;
+    w.Q2.onChange = [&] { ++changes; };
+    w.H2.onChange = [&] { ++changes; };
+    userEdit(w.Q2, QStringLiteral("1"));  // disabled result
+    userEdit(w.H2, QStringLiteral("1"));  // hidden
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(w.Q2.text(), QStringLiteral("706"));
+}
+
+TEST_F(EventRules, MouseMovesReachDisabledControlsButNotHiddenOnes) {
+    std::vector<QString> moves;
+    for (Control* c : w.controls()) {
+        c->onMouseMove = [&moves, c] { moves.push_back(c->displayName()); };
+    }
+    userHover(w.Q2);          // disabled: its own handler
+    userHover(w.H2);          // hidden: nothing
+    userHover(w.Fournil);     // the bare window
+    userHover(w.optionH(6));  // inside a disabled frame
+    const std::vector<QString> expected = {QStringLiteral("Q2"), QStringLiteral("Fournil"),
+                                           QStringLiteral("optionH(6)")};
+    EXPECT_EQ(moves, expected);
+}
+
+struct Recorder : WindowObserver {
+    std::vector<std::pair<QString, Property>> seen;
+    void propertyChanged(const Control& c, Property p) override {
+        seen.emplace_back(c.displayName(), p);
+    }
+};
+
+TEST_F(EventRules, ObserversHearEveryChangeAndNoRepeat) {
+    Recorder r;
+    w.addObserver(&r);
+    w.gr(4).setVisible(true);
+    w.gr(4).setVisible(true);
+    w.H1.setBackColour(Colour::systemWindow());
+    w.H1.setTop(2160);
+    w.Phrase(10).setCaption(QStringLiteral("Pour une quantité de pâte de 1073 gr."));
+    w.optionU(2).setSelected(true);
+    w.removeObserver(&r);
+    w.Q2.setBold(false);
+
+    const std::vector<std::pair<QString, Property>> expected = {
+        {QStringLiteral("gr(4)"), Property::Visible},
+        {QStringLiteral("H1"), Property::BackColour},
+        {QStringLiteral("H1"), Property::Top},
+        {QStringLiteral("Phrase(10)"), Property::Caption},
+        {QStringLiteral("optionU(2)"), Property::Selected},
+        {QStringLiteral("optionU(1)"), Property::Selected},
+    };
+    EXPECT_EQ(r.seen, expected);
+}
+
+}  // namespace
+}  // namespace fournil

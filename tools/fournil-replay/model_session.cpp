@@ -1,0 +1,79 @@
+#include "session.h"
+
+#include "window/binding.h"
+#include "window/startup.h"
+#include "window/user_events.h"
+
+#include <QFile>
+
+namespace fournil::replay {
+namespace {
+
+// The window's outer size where no real window exists: the client area plus the frame of a
+// fixed dialog-style window.
+constexpr TwipSize modelWindowSize{6885 + 115, 6045 + 455};
+
+class FixedDisplay : public Display {
+  public:
+    explicit FixedDisplay(TwipSize screen) : screen_(screen) {}
+    TwipSize screenSize() override { return screen_; }
+    TwipSize windowSize() override { return modelWindowSize; }
+
+  private:
+    TwipSize screen_;
+};
+
+// Without a display the driver does not decode pictures; it accepts a readable file that
+// carries the GIF signature.
+class GifSignatureLoader : public PictureLoader {
+  public:
+    std::shared_ptr<const Picture> load(const QString& path) override {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return nullptr;
+        }
+        const QByteArray head = file.read(6);
+        if (head != "GIF87a" && head != "GIF89a") {
+            return nullptr;
+        }
+        return std::make_shared<const Picture>();
+    }
+};
+
+class ModelSession : public Session {
+  public:
+    explicit ModelSession(const SessionSettings& settings)
+        : display_(settings.screen), platform_{files_, display_, pictures_} {
+        window_.setLocale(settings.locale);
+        bindHandlers(window_, platform_);
+        openWindow(window_);
+    }
+
+    Window& window() override { return window_; }
+    void set(TextBox& box, const QString& text) override { userEdit(box, text); }
+    void type(TextBox& box, const QString& text) override {
+        for (const QString& character : typedCharacters(text)) {
+            userType(box, character);
+        }
+    }
+    void click(Control& control) override { userClick(control); }
+    void hover(Control& control) override { userHover(control); }
+    std::optional<PropValue> read(const Control& control, QStringView property) override {
+        return readProperty(window_, control, property);
+    }
+
+  private:
+    SystemFileSystem files_;
+    FixedDisplay display_;
+    GifSignatureLoader pictures_;
+    Platform platform_;
+    Window window_;
+};
+
+}  // namespace
+
+std::unique_ptr<Session> makeModelSession(const SessionSettings& settings) {
+    return std::make_unique<ModelSession>(settings);
+}
+
+}  // namespace fournil::replay

@@ -1,0 +1,35 @@
+#pragma once
+
+// A session plays the user's events on one window and reads back what its controls show. The
+// model session talks to the model alone; the widget session goes through the real Qt widgets.
+
+#include "window/platform.h"
+#include "window/properties.h"
+#include "window/window.h"
+
+#include <QLocale>
+
+#include <memory>
+
+namespace fournil::replay {
+
+struct SessionSettings {
+    QLocale locale = QLocale::c();
+    TwipSize screen{15360, 11520};
+};
+
+class Session {
+  public:
+    virtual ~Session() = default;
+    virtual Window& window() = 0;
+    virtual void set(TextBox& box, const QString& text) = 0;
+    virtual void type(TextBox& box, const QString& text) = 0;
+    virtual void click(Control& control) = 0;
+    virtual void hover(Control& control) = 0;
+    // What the control shows; nullopt when it has no such property.
+    virtual std::optional<PropValue> read(const Control& control, QStringView property) = 0;
+};
+
+std::unique_ptr<Session> makeModelSession(const SessionSettings& settings);
+
+}  // namespace fournil::replay
