@@ -29,13 +29,19 @@ QStringList typedCharacters(const QString& text) {
     return characters;
 }
 
-void userEdit(TextBox& box, const QString& text) {
+void userEdit(TextBox& box, const QString& text, std::optional<int> caret) {
     if (!box.reachable()) {
         return;
     }
     box.window().setFocus(&box);
-    box.setText(limited(text, box.maxLength()));
-    box.setSelStart(int(box.text().size()));
+    box.setText(text);
+    if (box.text() == text) {
+        box.setSelStart(caret.value_or(int(text.size())));
+    }
+}
+
+void userPaste(TextBox& box, const QString& text) {
+    userEdit(box, limited(text, box.maxLength()));
 }
 
 void userType(TextBox& box, QStringView character) {

@@ -5,12 +5,17 @@
 
 #include "window/window.h"
 
+#include <optional>
+
 namespace fournil {
 
-// The user replaces the whole text of a box at once (a paste over the selection, or any edit
-// the view reports as the box's new text); the typing limit cuts what is pasted. Ignored when
-// the box cannot be reached (hidden or disabled).
-void userEdit(TextBox& box, const QString& text);
+// The user's edit of a box, reported as the box's new text (the typing limit already applied
+// by whoever took the keystrokes). Ignored when the box cannot be reached (hidden or disabled).
+// The caret goes where the user left it, or to the end of the text when a handler repaired it.
+void userEdit(TextBox& box, const QString& text, std::optional<int> caret = std::nullopt);
+
+// The user pastes over the whole text of a box; the typing limit cuts what is pasted.
+void userPaste(TextBox& box, const QString& text);
 
 // The user types one character at the end of the box; beyond the typing limit it is refused.
 void userType(TextBox& box, QStringView character);

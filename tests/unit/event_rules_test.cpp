@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qstring_printer.h"
+
 #include <vector>
 
 namespace fournil {
@@ -130,7 +132,7 @@ TEST_F(EventRules, TheTypingLimitBindsTheUserNotTheProgram) {
         EXPECT_EQ(box.text(), QString::fromUtf16(row.expected));
     }
 
-    userEdit(w.H1, QStringLiteral("654321"));
+    userPaste(w.H1, QStringLiteral("654321"));
     EXPECT_EQ(w.H1.text(), QStringLiteral("6543"));
     w.H1.setText(QStringLiteral("100000"));
     EXPECT_EQ(w.H1.text(), QStringLiteral("100000"));

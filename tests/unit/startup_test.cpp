@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qstring_printer.h"
+
 #include <map>
 #include <set>
 

@@ -4,7 +4,10 @@
 
 #include "scenario.h"
 
+#include <QApplication>
 #include <QString>
+
+#include <memory>
 
 #include <cstdio>
 #include <cstring>
@@ -23,12 +26,17 @@ int main(int argc, char* argv[]) {
         std::fputs("usage: fournil-replay [--widgets] FILE...\n", stderr);
         return 2;
     }
+    // The model needs no application object; the widgets need one, on the offscreen platform
+    // unless the caller chose another.
+    std::unique_ptr<QApplication> app;
     if (widgets) {
-        std::fputs("fournil-replay: --widgets is not available in this build\n", stderr);
-        return 2;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        app = std::make_unique<QApplication>(argc, argv);
     }
-
-    const fournil::replay::SessionFactory factory = fournil::replay::makeModelSession;
+    const fournil::replay::SessionFactory factory =
+        widgets ? fournil::replay::makeWidgetSession : fournil::replay::makeModelSession;
     bool failed = false, scriptError = false;
     for (const QString& file : files) {
         const auto outcome = fournil::replay::playScenario(file, factory);

@@ -50,7 +50,7 @@ class ModelSession : public Session {
     }
 
     Window& window() override { return window_; }
-    void set(TextBox& box, const QString& text) override { userEdit(box, text); }
+    void set(TextBox& box, const QString& text) override { userPaste(box, text); }
     void type(TextBox& box, const QString& text) override {
         for (const QString& character : typedCharacters(text)) {
             userType(box, character);
@@ -64,7 +64,7 @@ class ModelSession : public Session {
 
   private:
     SystemFileSystem files_;
-    FixedDisplay display_;
+    ScriptedDisplay display_;
     GifSignatureLoader pictures_;
     Platform platform_;
     Window window_;

@@ -30,6 +30,20 @@ class Session {
     virtual std::optional<PropValue> read(const Control& control, QStringView property) = 0;
 };
 
+// The screen that a scenario sets, and the window's outer size where no window manager frames
+// it (the model alone, or the offscreen platform): its client area plus a fixed window's frame.
+class ScriptedDisplay : public Display {
+  public:
+    explicit ScriptedDisplay(TwipSize screen) : screen_(screen) {}
+    TwipSize screenSize() override { return screen_; }
+    TwipSize windowSize() override { return {6885 + 115, 6045 + 455}; }
+
+  private:
+    TwipSize screen_;
+};
+
 std::unique_ptr<Session> makeModelSession(const SessionSettings& settings);
+// Needs a QApplication.
+std::unique_ptr<Session> makeWidgetSession(const SessionSettings& settings);
 
 }  // namespace fournil::replay

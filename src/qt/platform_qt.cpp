@@ -1,0 +1,42 @@
+#include "qt/platform_qt.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QScreen>
+#include <QStyle>
+
+namespace fournil::qt {
+
+std::shared_ptr<const Picture> QtPictureLoader::load(const QString& path) {
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        return nullptr;
+    }
+    return std::make_shared<const QtPicture>(std::move(image));
+}
+
+TwipSize QtDisplay::screenSize() {
+    const QScreen* screen =
+        window_.screen() != nullptr ? window_.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    const QSize size = screen->size();
+    return {size.width() * twipsPerPixel, size.height() * twipsPerPixel};
+}
+
+TwipSize QtDisplay::windowSize() {
+    // Before the window is first shown the window manager has not framed it yet; its frame is
+    // then estimated from the style's title bar and border.
+    QSize outer = window_.frameGeometry().size();
+    if (outer == window_.size()) {
+        const QStyle* style = window_.style();
+        const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        const int title = style->pixelMetric(QStyle::PM_TitleBarHeight);
+        outer += QSize(2 * border, title + 2 * border);
+    }
+    return {outer.width() * twipsPerPixel, outer.height() * twipsPerPixel};
+}
+
+}  // namespace fournil::qt

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "window/platform.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace fournil::qt {
+
+class QtPicture : public Picture {
+  public:
+    explicit QtPicture(QImage image) : image(std::move(image)) {}
+    QImage image;
+};
+
+// Decodes pictures with Qt's image readers (GIF among others).
+class QtPictureLoader : public PictureLoader {
+  public:
+    std::shared_ptr<const Picture> load(const QString& path) override;
+};
+
+// The real screen and the real window, in twips (15 per logical pixel).
+class QtDisplay : public Display {
+  public:
+    explicit QtDisplay(const QWidget& window) : window_(window) {}
+    TwipSize screenSize() override;
+    TwipSize windowSize() override;
+
+  private:
+    const QWidget& window_;
+};
+
+inline constexpr int twipsPerPixel = 15;
+
+}  // namespace fournil::qt

@@ -1,0 +1,350 @@
+#include "qt/view.h"
+
+#include "qt/platform_qt.h"
+#include "qt/widgets.h"
+#include "window/inventory.h"
+#include "window/user_events.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QWindow>
+
+namespace fournil::qt {
+namespace {
+
+int pixels(int twips) {
+    return qRound(double(twips) / twipsPerPixel);
+}
+
+}  // namespace
+
+QFont FournilView::controlFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+FournilView::FournilView(Window& model, QWidget* parent) : QWidget(parent), model_(model) {
+    setFont(controlFont());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    for (Control* control : model_.controls()) {
+        QWidget* parentWidget =
+            control->container() != nullptr ? widgets_.at(control->container()) : nullptr;
+        QWidget* widget = create(*control, parentWidget);
+        widget->setObjectName(control->displayName());
+        widgets_[control] = widget;
+        controls_[widget] = control;
+        mirrorAll(*control);
+    }
+
+    // One tab stop per control of the keyboard order; Qt skips hidden and disabled ones.
+    QWidget* previous = nullptr;
+    for (const ControlRef& ref : keyboardOrder()) {
+        QWidget* next = widgetOf(*model_.find(ref.name, ref.index));
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+
+    model_.addObserver(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (forwardingFocus_) {
+            return;
+        }
+        auto it = controls_.find(now);
+        if (it != controls_.end()) {
+            model_.setFocus(it->second);
+        }
+    });
+}
+
+void FournilView::showEvent(QShowEvent* event) {
+    // Mouse moves are taken where they enter the window, before Qt hands them to a widget: a
+    // disabled control would otherwise pass them on to the window's background.
+    if (windowHandle() != nullptr && !filtering_) {
+        windowHandle()->installEventFilter(this);
+        filtering_ = true;
+    }
+    QWidget::showEvent(event);
+}
+
+FournilView::~FournilView() {
+    model_.removeObserver(this);
+}
+
+QWidget* FournilView::widgetOf(const Control& control) const {
+    auto it = widgets_.find(&control);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+const Control* FournilView::controlOf(const QWidget* widget) const {
+    auto it = controls_.find(widget);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+QWidget* FournilView::create(Control& control, QWidget* parent) {
+    switch (control.kind()) {
+        case Kind::Window:
+            setMouseTracking(true);
+            return this;
+        case Kind::Frame:
+            return new QGroupBox(parent);
+        case Kind::OptionButton: {
+            auto* button = new QRadioButton(parent);
+            // The model keeps the groups exclusive and decides what a click selects.
+            button->setAutoExclusive(false);
+            connect(button, &QRadioButton::clicked, this, [this, &control, button] {
+                userClick(control);
+                const QSignalBlocker block(button);
+                button->setChecked(static_cast<OptionButton&>(control).selected());
+            });
+            return button;
+        }
+        case Kind::TextBox: {
+            auto& box = static_cast<TextBox&>(control);
+            auto* edit = new QLineEdit(parent);
+            if (box.maxLength() > 0) {
+                edit->setValidator(new TypingLimit(box, edit));
+            }
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, &box](const QString& text) { forwardEdit(box, text); });
+            return edit;
+        }
+        case Kind::Label:
+            return new CaptionLabel(control.alignment(), parent);
+        case Kind::Shape:
+            return new FilledRectangle(parent);
+        case Kind::Button: {
+            auto* button = new QPushButton(parent);
+            connect(button, &QPushButton::clicked, this, [&control] { userClick(control); });
+            return button;
+        }
+        case Kind::Picture: {
+            auto* picture = new QLabel(parent);
+            picture->setScaledContents(true);
+            return picture;
+        }
+    }
+    return nullptr;
+}
+
+void FournilView::forwardEdit(TextBox& box, const QString& text) {
+    auto* edit = static_cast<QLineEdit*>(widgetOf(box));
+    userEdit(box, text, edit->cursorPosition());  // the typing limit is already applied
+}
+
+void FournilView::mirrorAll(const Control& control) {
+    for (Property p : {Property::Text, Property::Caption, Property::Visible, Property::Enabled,
+                       Property::Selected, Property::Left, Property::BackColour, Property::Bold,
+                       Property::Picture}) {
+        propertyChanged(control, p);
+    }
+}
+
+void FournilView::propertyChanged(const Control& control, Property property) {
+    QWidget* widget = widgetOf(control);
+    if (widget == nullptr) {
+        return;  // not built yet: mirrorAll covers it
+    }
+    switch (property) {
+        case Property::Text:
+        case Property::SelStart:
+            if (control.kind() == Kind::TextBox) {
+                const auto& box = static_cast<const TextBox&>(control);
+                auto* edit = static_cast<QLineEdit*>(widget);
+                const QSignalBlocker block(edit);
+                if (edit->text() != box.text()) {
+                    edit->setText(box.text());
+                }
+                edit->setCursorPosition(box.selStart());
+            }
+            break;
+        case Property::Caption:
+            switch (control.kind()) {
+                case Kind::Window:
+                    setWindowTitle(static_cast<const Captioned&>(control).caption());
+                    break;
+                case Kind::Frame:
+                    static_cast<QGroupBox*>(widget)->setTitle(
+                        static_cast<const Captioned&>(control).caption());
+                    break;
+                case Kind::OptionButton:
+                case Kind::Button:
+                    static_cast<QAbstractButton*>(widget)->setText(
+                        static_cast<const Captioned&>(control).caption());
+                    break;
+                case Kind::Label:
+                    static_cast<CaptionLabel*>(widget)->setCaption(
+                        static_cast<const Captioned&>(control).caption());
+                    break;
+                default:
+                    break;
+            }
+            applyGeometry(control);
+            break;
+        case Property::Visible:
+            if (control.kind() != Kind::Window) {
+                widget->setVisible(control.visible());
+            }
+            break;
+        case Property::Enabled:
+            widget->setEnabled(control.enabled());
+            break;
+        case Property::Selected:
+            if (control.kind() == Kind::OptionButton) {
+                auto* button = static_cast<QRadioButton*>(widget);
+                const bool selected = static_cast<const OptionButton&>(control).selected();
+                const QSignalBlocker block(button);
+                button->setChecked(selected);
+                // Within a group only the selected button is a tab stop.
+                button->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+            }
+            break;
+        case Property::Left:
+        case Property::Top:
+            applyGeometry(control);
+            break;
+        case Property::Bold:
+            applyFont(control);
+            break;
+        case Property::BackColour:
+            applyColour(control);
+            break;
+        case Property::Focus:
+            applyFocus();
+            break;
+        case Property::Picture:
+            if (control.kind() == Kind::Picture) {
+                const auto& picture = static_cast<const PictureBox&>(control).picture();
+                const auto* image = dynamic_cast<const QtPicture*>(picture.get());
+                static_cast<QLabel*>(widget)->setPixmap(
+                    image != nullptr ? QPixmap::fromImage(image->image) : QPixmap());
+            }
+            break;
+    }
+}
+
+void FournilView::applyGeometry(const Control& control) {
+    QWidget* widget = widgetOf(control);
+    // The exact twips ride along, so that a reader can tell them from the rounded pixels.
+    widget->setProperty("twipsLeft", control.left());
+    widget->setProperty("twipsTop", control.top());
+    widget->setProperty("twipsWidth", control.width());
+    widget->setProperty("twipsHeight", control.height());
+    const QRect place(pixels(control.left()), pixels(control.top()), pixels(control.width()),
+                      pixels(control.height()));
+    widget->setProperty("placeRect", place);
+    if (control.kind() == Kind::Window) {
+        setFixedSize(place.size());
+        move(place.topLeft());
+    } else {
+        widget->setGeometry(fitted(control, place));
+    }
+}
+
+QRect FournilView::fitted(const Control& control, QRect place) const {
+    // The stand-in font is a little wider than the original one: a one-line caption that does not
+    // fit grows its widget away from its anchored edge instead of being clipped.
+    const QWidget* widget = widgetOf(control);
+    const QFontMetrics metrics(widget->font());
+    int needed = 0;
+    if (control.kind() == Kind::Label && place.height() < 2 * metrics.lineSpacing()) {
+        needed = metrics.horizontalAdvance(static_cast<const Captioned&>(control).caption()) + 1;
+    } else if (control.kind() == Kind::OptionButton) {
+        needed = widget->sizeHint().width();
+    }
+    const int missing = needed - place.width();
+    if (missing <= 0) {
+        return place;
+    }
+    switch (control.alignment()) {
+        case Align::Right:
+            return place.adjusted(-missing, 0, 0, 0);
+        case Align::Centre:
+            return place.adjusted(-missing / 2, 0, missing - missing / 2, 0);
+        case Align::Left:
+            break;
+    }
+    return place.adjusted(0, 0, missing, 0);
+}
+
+void FournilView::applyFont(const Control& control) {
+    QWidget* widget = widgetOf(control);
+    QFont font = controlFont();
+    font.setBold(control.bold());
+    font.setItalic(control.italic());
+    font.setUnderline(control.underline());
+    widget->setFont(font);
+    applyGeometry(control);
+}
+
+void FournilView::applyColour(const Control& control) {
+    QWidget* widget = widgetOf(control);
+    if (control.kind() == Kind::Window) {
+        return;
+    }
+    QPalette palette = QApplication::palette(widget);
+    const QPalette system = QApplication::palette();
+    const Colour colour = control.backColour();
+    QColor shown = QColor::fromRgb(QRgb(colour.rgb));
+    if (colour.source == Colour::Source::SystemWindow) {
+        shown = system.color(QPalette::Active, QPalette::Base);
+    } else if (colour.source == Colour::Source::SystemButton) {
+        shown = system.color(QPalette::Active, QPalette::Window);
+    }
+    if (control.kind() == Kind::TextBox) {
+        palette.setColor(QPalette::Base, shown);
+        // Results are disabled boxes, yet they must read as dark text, not greyed out.
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::Base}) {
+            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+        }
+    } else {
+        palette.setColor(QPalette::Window, shown);
+        palette.setColor(QPalette::Button, shown);
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(control.kind() != Kind::TextBox &&
+                                  colour.source != Colour::Source::SystemButton);
+}
+
+void FournilView::applyFocus() {
+    const Control* focus = model_.focus();
+    QWidget* widget = focus != nullptr ? widgetOf(*focus) : nullptr;
+    if (widget != nullptr && widget != QApplication::focusWidget()) {
+        forwardingFocus_ = true;
+        widget->setFocus(Qt::OtherFocusReason);
+        forwardingFocus_ = false;
+    }
+}
+
+bool FournilView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::MouseMove) {
+        forwardMouseMove(event);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FournilView::forwardMouseMove(QEvent* event) {
+    const auto* move = static_cast<QMouseEvent*>(event);
+    const QPoint at = mapFromGlobal(move->globalPosition().toPoint());
+    QWidget* widget = childAt(at);
+    // Climb from a widget's inner parts (a frame's title, a box's buttons) to its control.
+    while (widget != nullptr && controls_.count(widget) == 0) {
+        widget = widget->parentWidget();
+    }
+    Control* control = widget != nullptr ? controls_.at(widget) : &model_.Fournil;
+    userHover(*control);
+}
+
+}  // namespace fournil::qt

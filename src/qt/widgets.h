@@ -1,0 +1,51 @@
+#pragma once
+
+// The few widgets that Qt lacks in the form the window needs.
+
+#include "window/controls.h"
+
+#include <QLabel>
+#include <QValidator>
+#include <QWidget>
+
+namespace fournil::qt {
+
+// A label whose trailing blanks count: right-aligned captions end where their blanks say, and
+// the help area wraps its lines.
+class CaptionLabel : public QWidget {
+  public:
+    CaptionLabel(Align align, QWidget* parent);
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    Qt::Alignment alignment() const { return align_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString caption_;
+    Qt::Alignment align_;
+};
+
+// A filled rectangle with an outline in the window-text colour.
+class FilledRectangle : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Limits what the user types or pastes to a number of characters without touching what the
+// program writes: the part the user inserted is cut so that the whole fits, a typed character
+// beyond the limit is refused, and deleting is always allowed.
+class TypingLimit : public QValidator {
+  public:
+    TypingLimit(const TextBox& box, QObject* parent);
+    State validate(QString& input, int& position) const override;
+
+  private:
+    const TextBox& box_;
+};
+
+}  // namespace fournil::qt

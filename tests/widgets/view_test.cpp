@@ -1,0 +1,253 @@
+#include "qt/view.h"
+#include "qt/platform_qt.h"
+#include "qt/widget_reading.h"
+#include "window/binding.h"
+#include "window/startup.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include "qstring_printer.h"
+
+#include <random>
+
+namespace fournil::qt {
+namespace {
+
+struct NoFiles : FileSystem {
+    QString findFile(const QString&) override { return {}; }
+    bool deleteFile(const QString&) override { return false; }
+    QString programFolder() override { return QStringLiteral("/nonexistent"); }
+};
+
+struct Screen : Display {
+    TwipSize screenSize() override { return {15360, 11520}; }
+    TwipSize windowSize() override { return {7000, 6500}; }
+};
+
+// The real widgets over a window model whose handlers record what reaches them.
+class View : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        view = std::make_unique<FournilView>(w);
+        bindHandlers(w, platform);
+        for (Control* c : w.controls()) {
+            c->onMouseMove = [this, c] { moves.push_back(c->displayName()); };
+        }
+        openWindow(w);
+        view->show();
+        view->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    }
+
+    template <class T = QWidget>
+    T* widget(const Control& c) {
+        return static_cast<T*>(view->widgetOf(c));
+    }
+
+    void hover(const Control& c) {
+        QWidget* target = widget(c);
+        QTest::mouseMove(view->windowHandle(), target->mapTo(view.get(), target->rect().center()));
+    }
+
+    NoFiles files;
+    Screen screen;
+    QtPictureLoader pictures;
+    Platform platform{files, screen, pictures};
+    Window w;
+    std::unique_ptr<FournilView> view;
+    std::vector<QString> moves;
+};
+
+TEST_F(View, WidgetsAreNamedAfterTheirControls) {
+    for (Control* c : w.controls()) {
+        ASSERT_NE(widget(*c), nullptr);
+        if (c->kind() != Kind::Window) {
+            EXPECT_EQ(view->findChild<QWidget*>(c->displayName()), widget(*c));
+        }
+    }
+    EXPECT_EQ(view->windowTitle(),
+              QStringLiteral("Calcul de l'Hydratation d'un Levain ou d'une Pâte"));
+}
+
+TEST_F(View, TypingInARealBoxIsOneChangeAKeystroke) {
+    int changes = 0;
+    w.Q1.onChange = [&] { ++changes; };
+    auto* q1 = widget<QLineEdit>(w.Q1);
+    q1->setFocus();
+    QTest::keyClick(q1, Qt::Key_End);
+    QTest::keyClicks(q1, QStringLiteral("05"));
+    EXPECT_EQ(w.Q1.text(), QStringLiteral("120005"));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(w.focus(), &w.Q1);
+}
+
+TEST_F(View, TheTypingLimitBindsTheUserOnly) {
+    auto* h1 = widget<QLineEdit>(w.H1);
+    h1->setFocus();
+    h1->selectAll();
+    QTest::keyClicks(h1, QStringLiteral("12345"));
+    EXPECT_EQ(w.H1.text(), QStringLiteral("1234"));
+
+    h1->selectAll();
+    h1->insert(QStringLiteral("98765"));  // a paste over the selection
+    EXPECT_EQ(w.H1.text(), QStringLiteral("9876"));
+
+    w.H1.setText(QStringLiteral("100000"));
+    EXPECT_EQ(h1->text(), QStringLiteral("100000"));
+    QTest::keyClick(h1, Qt::Key_End);
+    QTest::keyClicks(h1, QStringLiteral("7"));
+    EXPECT_EQ(w.H1.text(), QStringLiteral("100000"));
+    QTest::keyClick(h1, Qt::Key_Backspace);
+    EXPECT_EQ(w.H1.text(), QStringLiteral("10000"));
+}
+
+TEST_F(View, TheCaretStaysWhereAPersonExpects) {
+    // A repair rewrites the field: the caret goes to the end of the repaired text.
+    w.H1.onChange = [&] {
+        if (w.H1.text().toInt() > 99) {
+            w.H1.setText(QStringLiteral("99"));
+        }
+    };
+    auto* h1 = widget<QLineEdit>(w.H1);
+    h1->setFocus();
+    QTest::keyClick(h1, Qt::Key_End);
+    QTest::keyClicks(h1, QStringLiteral("0"));  // "700"
+    EXPECT_EQ(h1->text(), QStringLiteral("99"));
+    EXPECT_EQ(h1->cursorPosition(), 2);
+    // An edit in the middle that needs no repair keeps the caret there.
+    QTest::keyClick(h1, Qt::Key_Home);
+    QTest::keyClicks(h1, QStringLiteral("-"));
+    EXPECT_EQ(h1->text(), QStringLiteral("-99"));
+    EXPECT_EQ(h1->cursorPosition(), 1);
+    EXPECT_EQ(w.H1.selStart(), 1);
+}
+
+TEST_F(View, ClicksSelectThroughTheModel) {
+    std::vector<int> clicks;
+    for (int i = 1; i <= 8; ++i) {
+        w.optionH(i).onClick = [&clicks, i] { clicks.push_back(i); };
+    }
+    const QPoint indicator(6, 6);
+    QTest::mouseClick(widget(w.optionH(3)), Qt::LeftButton, {}, indicator);
+    QTest::mouseClick(widget(w.optionH(3)), Qt::LeftButton, {}, indicator);  // already selected
+    QTest::mouseClick(widget(w.optionH(7)), Qt::LeftButton, {}, indicator);  // disabled frame
+    EXPECT_EQ(clicks, std::vector<int>{3});
+    EXPECT_TRUE(widget<QRadioButton>(w.optionH(3))->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>(w.optionH(2))->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>(w.optionH(7))->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>(w.optionH(5))->isChecked());
+
+    int simulations = 0;
+    w.Simulation.onClick = [&] { ++simulations; };
+    QTest::mouseClick(widget(w.Simulation), Qt::LeftButton);
+    EXPECT_EQ(simulations, 1);
+}
+
+TEST_F(View, MouseMovesReachTheirOwnControlEvenWhenDisabled) {
+    hover(w.Q2);  // disabled result box
+    hover(w.optionL(2));
+    hover(w.Phrase(3));
+    hover(w.gr(1));  // no handler of its own: still its control that is hovered
+    QTest::mouseMove(view->windowHandle(), QPoint(2, 2));  // the bare window
+    const std::vector<QString> expected = {QStringLiteral("Q2"), QStringLiteral("optionL(2)"),
+                                           QStringLiteral("Phrase(3)"), QStringLiteral("gr(1)"),
+                                           QStringLiteral("Fournil")};
+    EXPECT_EQ(moves, expected);
+}
+
+TEST_F(View, ResultBoxesStayLegible) {
+    const QPalette palette = widget(w.Q2)->palette();
+    EXPECT_FALSE(widget(w.Q2)->isEnabled());
+    EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::Text),
+              palette.color(QPalette::Active, QPalette::Text));
+    EXPECT_TRUE(widget(w.Q2)->font().bold());
+    EXPECT_EQ(widget(w.Q2)->focusPolicy() == Qt::NoFocus || !widget(w.Q2)->isEnabled(), true);
+}
+
+TEST_F(View, TheTabKeyFollowsTheKeyboardOrderOneStopPerGroup) {
+    EXPECT_EQ(QApplication::focusWidget(), widget(w.H1));
+    std::vector<QString> stops;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops.push_back(w.focus() != nullptr ? w.focus()->displayName() : QString());
+    }
+    const std::vector<QString> expected = {
+        QStringLiteral("Q1"),         QStringLiteral("optionH(2)"), QStringLiteral("optionU(1)"),
+        QStringLiteral("optionL(1)"), QStringLiteral("Simulation"), QStringLiteral("H1")};
+    EXPECT_EQ(stops, expected);
+}
+
+// Every widget shows its control after each of a few hundred random changes of the model.
+TEST_F(View, WidgetsMirrorEveryModelChange) {
+    std::mt19937 random(20261208);
+    const auto& controls = w.controls();
+    const QString texts[] = {QString(),
+                             QStringLiteral("0"),
+                             QStringLiteral("1200"),
+                             QStringLiteral("12,5"),
+                             QStringLiteral("100000"),
+                             QStringLiteral("de farine   "),
+                             QStringLiteral("ligne\nsuivante")};
+    const Colour colours[] = {lightCyan, lightGreen, Colour::systemWindow(), lightYellow};
+    auto pick = [&](int n) { return int(random() % unsigned(n)); };
+
+    for (int step = 0; step < 300; ++step) {
+        Control& c = *controls[std::size_t(1 + pick(int(controls.size()) - 1))];
+        switch (pick(8)) {
+            case 0:
+                if (c.kind() == Kind::TextBox) {
+                    static_cast<TextBox&>(c).setText(texts[pick(7)]);
+                } else if (auto* captioned = dynamic_cast<Captioned*>(&c)) {
+                    captioned->setCaption(texts[pick(7)]);
+                }
+                break;
+            case 1:
+                c.setVisible(pick(2) == 0);
+                break;
+            case 2:
+                c.setEnabled(pick(2) == 0);
+                break;
+            case 3:
+                if (c.kind() == Kind::OptionButton) {
+                    static_cast<OptionButton&>(c).setSelected(pick(3) != 0);
+                }
+                break;
+            case 4:
+                c.setTop(c.top() + (pick(2) == 0 ? 120 : -120));
+                break;
+            case 5:
+                c.setBold(pick(2) == 0);
+                break;
+            case 6:
+                c.setBackColour(colours[pick(4)]);
+                break;
+            case 7:
+                if (c.kind() == Kind::TextBox) {
+                    static_cast<TextBox&>(c).setSelStart(pick(8));
+                }
+                break;
+        }
+        for (Control* each : controls) {
+            for (const QString& property : propertyNames(each->kind())) {
+                if (property == u"focus" || property == u"passes" || property == u"picture") {
+                    continue;
+                }
+                const auto shown = readWidget(*view, *each, property);
+                const auto held = readProperty(w, *each, property);
+                ASSERT_TRUE(shown.has_value());
+                ASSERT_EQ(shown->format(), held->format())
+                    << "step " << step << ": " << each->displayName().toStdString() << "."
+                    << property.toStdString();
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace fournil::qt

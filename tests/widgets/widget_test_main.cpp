@@ -1,0 +1,24 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
+    testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (as CTest does to discover them) needs no display and no application.
+    bool listing = false;
+    for (int i = 1; i < argc; ++i) {
+        listing = listing || std::strcmp(argv[i], "--gtest_list_tests") == 0;
+    }
+    std::unique_ptr<QApplication> app;
+    if (!listing) {
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    return RUN_ALL_TESTS();
+}
