@@ -1,0 +1,98 @@
+// Opens the calculator's window (or, with --bare, a plain Qt window holding the same kinds and
+// number of widgets, with no model behind it) and exits the moment the window is first exposed.
+// scripts/measure-startup times whole runs of both from process start.
+
+#include "qt/platform_qt.h"
+#include "qt/view.h"
+#include "window/binding.h"
+#include "window/startup.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWindow>
+
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+// Ends the process without tearing anything down once the window is on screen.
+class ExitOnExpose : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose) {
+            _exit(0);
+        }
+        return false;
+    }
+};
+
+void bareWindow(QWidget& top) {
+    std::map<QStringView, QWidget*> frames;
+    for (const fournil::ControlSpec& spec : fournil::inventory()) {
+        QWidget* parent = frames.count(spec.container) != 0 ? frames[spec.container] : &top;
+        QWidget* widget = nullptr;
+        const QString text = spec.caption.toString();
+        switch (spec.kind) {
+            case fournil::Kind::Window:
+                top.setWindowTitle(text);
+                top.setFixedSize(spec.geometry.width / 15, spec.geometry.height / 15);
+                continue;
+            case fournil::Kind::Frame:
+                widget = new QGroupBox(text, parent);
+                frames[spec.name] = widget;
+                break;
+            case fournil::Kind::OptionButton:
+                widget = new QRadioButton(text, parent);
+                break;
+            case fournil::Kind::TextBox:
+                widget = new QLineEdit(text, parent);
+                break;
+            case fournil::Kind::Button:
+                widget = new QPushButton(text, parent);
+                break;
+            default:
+                widget = new QLabel(text, parent);
+                break;
+        }
+        widget->setGeometry(spec.geometry.left / 15, spec.geometry.top / 15,
+                            spec.geometry.width / 15, spec.geometry.height / 15);
+        widget->setVisible(!spec.has(fournil::Hidden));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const bool bare = argc > 1 && std::strcmp(argv[1], "--bare") == 0;
+    QApplication app(argc, argv);
+    ExitOnExpose exit;
+
+    if (bare) {
+        QWidget top;
+        bareWindow(top);
+        top.winId();
+        top.windowHandle()->installEventFilter(&exit);
+        top.show();
+        return QApplication::exec();
+    }
+
+    fournil::Window model;
+    model.setLocale(QLocale::system());
+    fournil::qt::FournilView view(model);
+    fournil::SystemFileSystem files;
+    fournil::qt::QtDisplay display(view);
+    fournil::qt::QtPictureLoader pictures;
+    fournil::Platform platform{files, display, pictures};
+    fournil::bindHandlers(model, platform);
+    fournil::openWindow(model);
+    view.winId();
+    view.windowHandle()->installEventFilter(&exit);
+    view.show();
+    return QApplication::exec();
+}
