@@ -15,14 +15,14 @@
 #include <QRadioButton>
 #include <QWindow>
 
-#include <cstring>
 #include <unistd.h>
+#include <cstring>
 
 namespace {
 
 // Ends the process without tearing anything down once the window is on screen.
 class ExitOnExpose : public QObject {
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Expose) {

@@ -145,9 +145,10 @@ TEST_F(Startup, SetsTheSelectionValuesAndFocusesH1) {
     EXPECT_EQ(w.UniteH1, 2);
     EXPECT_EQ(w.UniteH2, 5);
     EXPECT_EQ(w.focus(), &w.H1);
-    // Start-up leaves the stored texts as they are.
+    // Start-up ends with one recalculation: the first window answers its own inputs.
     EXPECT_EQ(w.Q2.text(), QStringLiteral("706"));
-    EXPECT_EQ(w.EF(1).text(), QStringLiteral("394"));
+    EXPECT_EQ(w.EF(1).text(), QStringLiteral("494"));
+    EXPECT_EQ(w.EFLabel(1).caption(), QStringLiteral("d'eau"));
 }
 
 // The machine's own file system: the Windows paths find nothing here, and a like-named file in

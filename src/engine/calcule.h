@@ -1,0 +1,17 @@
+#pragma once
+
+#include "window/window.h"
+
+namespace fournil {
+
+// The one recalculation: finds the selected mode, turns the hydrations into water fractions,
+// computes, writes the results into the sentence (each write of a new text runs that field's
+// change handler, nested) and ends with Correction. Every formula reads its inputs afresh from
+// the fields. A step that divides by zero, is invalid or overflows ends the pass there and says
+// so in the lower sentence.
+void Calcule(Window& w);
+
+// What a pass that cannot complete leaves in the lower sentence.
+void CalculImpossible(Window& w);
+
+}  // namespace fournil

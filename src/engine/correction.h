@@ -1,0 +1,12 @@
+#pragma once
+
+#include "window/window.h"
+
+namespace fournil {
+
+// The lower sentence of a completed pass: the closing sentence of mode 2, the coherence messages
+// of modes 3 and 6, or the correction of a yeast recipe in the levain modes 4 and 5. False when
+// an arithmetic step of the correction cannot be done; the labels written so far stay.
+bool Correction(Window& w);
+
+}  // namespace fournil

@@ -1,0 +1,74 @@
+#include "engine/hydration.h"
+
+#include "engine/numbers.h"
+
+#include <cmath>
+
+namespace fournil {
+
+std::optional<float> fractionEau(UniteHydratation unite, QStringView hydratation,
+                                 QStringView denominateur, const QLocale& locale) {
+    const auto a = LectureLocale(hydratation, locale);
+    if (!a) {
+        return std::nullopt;
+    }
+    double quotient = 0;
+    switch (unite) {
+        case UniteHydratation::PourcentPate:
+            quotient = *a / 100.0;
+            break;
+        case UniteHydratation::PourcentFarine:
+            quotient = *a / (*a + 100.0);
+            break;
+        case UniteHydratation::FractionPate:
+        case UniteHydratation::FractionFarine: {
+            // The denominator is read by the locale like every other number: "3,5" is three
+            // and a half in French, not 3.
+            const auto b = LectureLocale(denominateur, locale);
+            if (!b) {
+                return std::nullopt;
+            }
+            quotient = unite == UniteHydratation::FractionPate ? *a / *b : *a / (*a + *b);
+            break;
+        }
+    }
+    const float stored = float(quotient);
+    if (!std::isfinite(stored)) {
+        return std::nullopt;
+    }
+    return stored;
+}
+
+namespace {
+
+void store(float& fraction, std::optional<float> value) {
+    if (value) {
+        fraction = *value;
+    }
+}
+
+// One group: a percent unit, then (independently) a fraction unit; exactly one is selected.
+void convertGroup(const Window& w, int first, const TextBox& field, const TextBox& denominator,
+                  float& fraction) {
+    using enum UniteHydratation;
+    const QLocale& locale = w.locale();
+    if (w.optionH(first).selected()) {
+        store(fraction, fractionEau(PourcentPate, field.text(), {}, locale));
+    } else if (w.optionH(first + 1).selected()) {
+        store(fraction, fractionEau(PourcentFarine, field.text(), {}, locale));
+    }
+    if (w.optionH(first + 2).selected()) {
+        store(fraction, fractionEau(FractionPate, field.text(), denominator.text(), locale));
+    } else if (w.optionH(first + 3).selected()) {
+        store(fraction, fractionEau(FractionFarine, field.text(), denominator.text(), locale));
+    }
+}
+
+}  // namespace
+
+void Détermine_Hyd(Window& w) {
+    convertGroup(w, 1, w.H1, w.H1d, w.FracEau1);
+    convertGroup(w, 5, w.H2, w.H2d, w.FracEau2);
+}
+
+}  // namespace fournil

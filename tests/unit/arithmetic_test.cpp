@@ -1,0 +1,131 @@
+#include "engine/arithmetic.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace fournil {
+namespace {
+
+// The fractions as the hydration units give them, in single precision.
+float percentOfFlour(double p) {
+    return float(p / (p + 100));
+}
+float percentOfDough(double p) {
+    return float(p / 100);
+}
+
+struct BalanceRow {
+    const char* name;
+    double given;
+    bool givenQ1;
+    float F1, F2;
+    double computed;
+    bool flour;
+    double added;
+};
+
+TEST(Balance, WorkedValuesOfTheFourBalanceModes) {
+    const BalanceRow rows[] = {
+        {"mode 1: 1200 at 70", 1200, true, percentOfFlour(70), 0, 706, false, 494},
+        {"mode 1 keystroke: 12005 at 70", 12005, true, percentOfFlour(70), 0, 7062, false, 4943},
+        // 1072.50002, not 1072.5, because F1 is single precision.
+        {"mode 2: 650 of flour at 65", 650, false, percentOfFlour(65), 0, 1073, false, 423},
+        {"mode 2: 650,5 of flour", 650.5, false, percentOfFlour(65), 0, 1073, false, 422.5},
+        {"mode 4: 1500 at 50 % pâte to 68", 1500, false, percentOfFlour(68), percentOfDough(50),
+         1853, true, 353},
+        {"mode 4: 1500,5", 1500.5, false, percentOfFlour(68), percentOfDough(50), 1854, true,
+         353.5},
+        {"mode 5: 3500 at 66 from 50 % pâte", 3500, true, percentOfFlour(66), percentOfDough(50),
+         2783, true, 717},
+        {"equal fractions take the water column", 800, true, 0.5f, 0.5f, 800, false, 0},
+        {"mode 4 wetter: water added", 1000, false, 0.6f, 0.5f, 1250, false, 250},
+    };
+    for (const BalanceRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto r = equilibre(row.given, row.givenQ1, row.F1, row.F2);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->calculee, row.computed);
+        EXPECT_EQ(r->farine, row.flour);
+        EXPECT_EQ(r->ajout, row.added);
+    }
+}
+
+TEST(Balance, TheHalfOfMode2IsNotAHalfInSinglePrecision) {
+    const auto q = quantiteEquilibree(650, 0, percentOfFlour(65), false);
+    ASSERT_TRUE(q);
+    EXPECT_GT(*q, 1072.5);
+    EXPECT_LT(*q, 1072.5001);
+}
+
+TEST(Balance, FaultsGiveNoValue) {
+    // Mode 4 towards a hydration of 0 for a levain that holds water divides by F1 = 0.
+    EXPECT_FALSE(equilibre(1500, false, 0.0f, 0.5f));
+    // Flour column of modes 1 and 5 with F2 = 0 needs a negative F1.
+    EXPECT_FALSE(equilibre(1200, true, -0.1f, 0.0f));
+    // Water column with a divisor 1 - F1 of exactly 0 (mode 2 or 4), or 0 / 0 (modes 1 and 5).
+    EXPECT_FALSE(equilibre(1000, false, 1.0f, 0.5f));
+    EXPECT_FALSE(equilibre(1000, true, 1.0f, 1.0f));
+    // Overflow from an absurd quantity.
+    EXPECT_FALSE(equilibre(std::numeric_limits<double>::max(), true, -0.5f, -1.0f));
+}
+
+struct CoulageRow {
+    double q1, h1, h2, ef2, cold, hot;
+};
+
+TEST(Coulage, WorkedValuesAndHalves) {
+    const CoulageRow rows[] = {
+        {32, 26, 72, 13, 25, 7},
+        {5, 20, 30, 10, 2, 2},     // 2.5 and 2.5 both go to 2
+        {32, 80, 72, 13, -4, 36},  // wanted hotter than the hot water
+        {32, 10, 72, 13, 34, -2},  // wanted colder than the cold water
+    };
+    for (const CoulageRow& row : rows) {
+        const auto r = coulage(row.q1, row.h1, row.h2, row.ef2);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->froide, row.cold);
+        EXPECT_EQ(r->chaude, row.hot);
+    }
+    EXPECT_FALSE(coulage(32, 26, 50, 50));  // hot and cold at the same temperature
+}
+
+TEST(PateLevain, WorkedValuesAndIncoherence) {
+    const auto r = pateLevain(1200, percentOfFlour(70), 150, percentOfFlour(100));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->eau, 419);
+    EXPECT_EQ(r->farine, 631);
+    const auto tooMuch = pateLevain(100, percentOfFlour(70), 150, percentOfFlour(100));
+    ASSERT_TRUE(tooMuch);
+    EXPECT_LT(tooMuch->eau, 0);
+    EXPECT_LT(tooMuch->farine, 0);
+}
+
+struct CorrectionRow {
+    const char* name;
+    double levain;
+    float F1;
+    double hydration, water, flour;
+};
+
+TEST(CorrectionLevure, WorkedValues) {
+    const CorrectionRow rows[] = {
+        {"mode 4", 1853, percentOfFlour(68), 68, 750, 1103},
+        {"mode 5", 3500, percentOfFlour(66), 66, 1392, 2108},
+        {"mode 4 with 1500,5 available", 1854, percentOfFlour(68), 68, 750, 1104},
+        {"% pâte 50 is 100 % farine", 1000, percentOfDough(50), 100, 500, 500},
+        {"% pâte 99", 1000, percentOfDough(99), 9900, 990, 10},
+    };
+    for (const CorrectionRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto r = correctionLevure(row.levain, row.F1);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->hydratation, row.hydration);
+        EXPECT_EQ(r->eau, row.water);
+        EXPECT_EQ(r->farine, row.flour);
+    }
+    EXPECT_FALSE(correctionLevure(1000, 1.0f));  // divides by 1 - F1 = 0
+}
+
+}  // namespace
+}  // namespace fournil
