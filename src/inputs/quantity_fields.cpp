@@ -1,0 +1,51 @@
+#include "engine/calcule.h"
+#include "engine/numbers.h"
+#include "inputs/fields.h"
+
+namespace fournil {
+namespace {
+
+std::optional<double> lire(const Window& w, const TextBox& field) {
+    return LectureLocale(field.text(), w.locale());
+}
+
+}  // namespace
+
+void Q1_Change(Window& w) {
+    if (!lire(w, w.Q1)) {
+        w.Q1.setText(QStringLiteral("0"));
+    }
+    Calcule(w);
+}
+
+void Q2_Change(Window& w) {
+    if (!lire(w, w.Q2)) {
+        w.Q2.setText(QStringLiteral("0"));
+    }
+    Calcule(w);
+}
+
+// Whichever box changed, the cold-water temperature EF(2) is what is examined, and only in the
+// water-temperature mode: between 0 and 100, and strictly below the hot water.
+void EF_Change(Window& w, std::int16_t /*Index*/) {
+    if (!w.optionL(3).selected()) {
+        return;
+    }
+    TextBox& froide = w.EF(2);
+    if (!lire(w, froide)) {
+        froide.setText(QStringLiteral("0"));
+    }
+    if (const auto t = lire(w, froide); t && *t < 0) {
+        froide.setText(QStringLiteral("0"));
+    }
+    if (const auto t = lire(w, froide); t && *t > 100) {
+        froide.setText(QStringLiteral("100"));
+    }
+    // The hot water counts by its leading number only: 72,5 counts as 72 here.
+    if (const auto t = lire(w, froide); t && *t >= LecturePoint(w.H2.text())) {
+        froide.setText(QStringLiteral("0"));
+    }
+    Calcule(w);
+}
+
+}  // namespace fournil
