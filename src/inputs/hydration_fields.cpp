@@ -9,7 +9,9 @@ std::optional<double> lire(const Window& w, const TextBox& field) {
     return LectureLocale(field.text(), w.locale());
 }
 
-double point(const TextBox& field) { return LecturePoint(field.text()); }
+double point(const TextBox& field) {
+    return LecturePoint(field.text());
+}
 
 // Writes a field's value plus or minus one, as the locale writes numbers.
 void ecritVoisin(Window& w, TextBox& target, const TextBox& source, double delta) {

@@ -9,14 +9,14 @@ namespace {
 // How each mode lays out the sentence; what a row leaves unset stays as the units and the common
 // reset left it.
 struct ModeLayout {
-    bool temperatures;       // mode 3: "°C", neutral colours, no hydration units
-    bool rowOneQuantity;     // Phrase(1), Q1 and gr(1) shown
+    bool temperatures;    // mode 3: "°C", neutral colours, no hydration units
+    bool rowOneQuantity;  // Phrase(1), Q1 and gr(1) shown
     const char16_t* phrase2;
     const char16_t* phrase3;
-    bool q2Result;           // Q2 bold and disabled, else an input
+    bool q2Result;  // Q2 bold and disabled, else an input
     const char16_t* phrase4;
-    bool h2Shown;            // and pourcent1
-    bool levain;             // H2d shown when the second hydration is a fraction
+    bool h2Shown;  // and pourcent1
+    bool levain;   // H2d shown when the second hydration is a fraction
     const char16_t* phrase5;
     const char16_t* phrase0;  // the right half of row 3, or null when it stays hidden
 };
@@ -38,7 +38,9 @@ constexpr ModeLayout layouts[] = {
 };
 // clang-format on
 
-QString text(const char16_t* t) { return QString::fromUtf16(t); }
+QString text(const char16_t* t) {
+    return QString::fromUtf16(t);
+}
 
 void appliqueMode(Window& w, int mode, const ModeLayout& m) {
     if (m.temperatures) {

@@ -126,9 +126,7 @@ void TextBox::setText(const QString& text) {
     changed(Property::Text);
     // The caret follows the end of a rewritten text, so typing goes on naturally after a repair.
     setSelStart(int(text_.size()));
-    if (onChange) {
-        onChange();
-    }
+    window().runHandler(onChange);
 }
 
 void TextBox::setSelStart(int position) {
@@ -161,9 +159,7 @@ void OptionButton::setSelected(bool selected) {
             }
         }
     }
-    if (onClick) {
-        onClick();
-    }
+    window().runHandler(onClick);
 }
 
 void PictureBox::setPicture(std::shared_ptr<const Picture> picture) {

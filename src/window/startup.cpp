@@ -47,9 +47,7 @@ void Form_Load(Window& w, Platform& platform) {
 }
 
 void openWindow(Window& w) {
-    if (w.onLoad) {
-        w.onLoad();
-    }
+    w.runHandler(w.onLoad);
     w.setFocus(w.firstFocusable());
 }
 

@@ -66,10 +66,7 @@ void userClick(Control& control) {
             break;
         case Kind::Button: {
             control.window().setFocus(&control);
-            auto& button = static_cast<Button&>(control);
-            if (button.onClick) {
-                button.onClick();
-            }
+            control.window().runHandler(static_cast<Button&>(control).onClick);
             break;
         }
         case Kind::TextBox:
@@ -87,9 +84,7 @@ void userHover(Control& control) {
             return;
         }
     }
-    if (control.onMouseMove) {
-        control.onMouseMove();
-    }
+    control.window().runHandler(control.onMouseMove);
 }
 
 }  // namespace fournil

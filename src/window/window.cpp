@@ -150,6 +150,20 @@ Control* Window::firstFocusable() const {
     return nullptr;
 }
 
+bool Window::runHandler(const std::function<void()>& handler) {
+    if (!handler || nesting_ >= maximumNesting) {
+        return false;
+    }
+    ++nesting_;
+    deepest_ = std::max(deepest_, nesting_);
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{nesting_};
+    handler();
+    return true;
+}
+
 void Window::addObserver(WindowObserver* observer) {
     observers_.push_back(observer);
 }

@@ -65,6 +65,16 @@ class Window {
     void countPass() { ++passes_; }
     void resetPasses() { passes_ = 0; }
 
+    // How deeply event handlers are running inside one another now, and the deepest so far.
+    // Each repair's nested run ends by itself; past `maximumNesting` no further handler starts, so
+    // that even a chain that failed to end could never exhaust the stack.
+    static constexpr int maximumNesting = 500;
+    int nesting() const { return nesting_; }
+    int deepestNesting() const { return deepest_; }
+    void resetDeepestNesting() { deepest_ = nesting_; }
+    // Runs an event handler one level deeper; false when it was not run.
+    bool runHandler(const std::function<void()>& handler);
+
     void addObserver(WindowObserver* observer);
     void removeObserver(WindowObserver* observer);
     void notify(const Control& control, Property property) const;
@@ -115,6 +125,8 @@ class Window {
     QLocale locale_ = QLocale::c();
     Control* focus_ = nullptr;
     long passes_ = 0;
+    int nesting_ = 0;
+    int deepest_ = 0;
 };
 
 }  // namespace fournil
