@@ -83,7 +83,7 @@ class WidgetSession : public Session {
         // Through the window, as the system delivers it; the bare window is its top-left corner.
         const QPoint at = &control == &window_.Fournil
                               ? QPoint(2, 2)
-                              : widget->mapTo(view_.get(), widget->rect().center());
+                              : widget->mapTo(view_.get(), visiblePoint(control));
         QTest::mouseMove(view_->windowHandle(), at);
         settle();
     }
@@ -93,6 +93,38 @@ class WidgetSession : public Session {
     }
 
   private:
+    // A point of the control's widget where no other control lies in front of it: its middle
+    // when that shows, else the nearest such point.
+    QPoint visiblePoint(const Control& control) const {
+        QWidget* widget = view_->widgetOf(control);
+        const QPoint centre = widget->rect().center();
+        QPoint best = centre;
+        int bestDistance = -1;
+        for (int y = 0; y < widget->height(); y += 2) {
+            for (int x = 0; x < widget->width(); x += 2) {
+                const QPoint p(x, y);
+                if (owner(widget->mapTo(view_.get(), p)) != &control) {
+                    continue;
+                }
+                const int distance = (p - centre).manhattanLength();
+                if (bestDistance < 0 || distance < bestDistance) {
+                    best = p;
+                    bestDistance = distance;
+                }
+            }
+        }
+        return best;
+    }
+
+    const Control* owner(QPoint inView) const {
+        for (QWidget* w = view_->childAt(inView); w != nullptr; w = w->parentWidget()) {
+            if (const Control* c = view_->controlOf(w)) {
+                return c;
+            }
+        }
+        return nullptr;
+    }
+
     QLineEdit* takeFocus(TextBox& box) {
         auto* edit = static_cast<QLineEdit*>(view_->widgetOf(box));
         if (!edit->isVisible() || !edit->isEnabled()) {
