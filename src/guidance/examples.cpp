@@ -23,11 +23,21 @@ struct Exemple {
     int position;
 };
 
-TextBox& q1(Window& w) { return w.Q1; }
-TextBox& q2(Window& w) { return w.Q2; }
-TextBox& h1(Window& w) { return w.H1; }
-TextBox& h2(Window& w) { return w.H2; }
-TextBox& ef2(Window& w) { return w.EF(2); }
+TextBox& q1(Window& w) {
+    return w.Q1;
+}
+TextBox& q2(Window& w) {
+    return w.Q2;
+}
+TextBox& h1(Window& w) {
+    return w.H1;
+}
+TextBox& h2(Window& w) {
+    return w.H2;
+}
+TextBox& ef2(Window& w) {
+    return w.EF(2);
+}
 
 const std::vector<Exemple>& exemples() {
     static const std::vector<Exemple> table = {

@@ -52,7 +52,9 @@ const QString unitTexts[] = {
                    "du poids de la farine."),
 };
 
-void help(Window& w, const QString& text) { w.Aide.setCaption(text); }
+void help(Window& w, const QString& text) {
+    w.Aide.setCaption(text);
+}
 
 }  // namespace
 
@@ -93,7 +95,9 @@ void optionU_MouseMove(Window& w, std::int16_t Index) {
     }
 }
 
-void Q1_MouseMove(Window& w) { help(w, QStringLiteral("Entrez la quantité désirée")); }
+void Q1_MouseMove(Window& w) {
+    help(w, QStringLiteral("Entrez la quantité désirée"));
+}
 
 void Q2_MouseMove(Window& w) {
     // A result box asks for nothing.
@@ -104,17 +108,25 @@ void Q2_MouseMove(Window& w) {
                                     : QStringLiteral("Entrez la quantité de levain"));
 }
 
-void EF_MouseMove(Window& w, std::int16_t /*Index*/) { help(w, temperatureText); }
+void EF_MouseMove(Window& w, std::int16_t /*Index*/) {
+    help(w, temperatureText);
+}
 
 void H1_MouseMove(Window& w) {
     help(w, w.optionL(3).selected() ? temperatureText : hydrationText);
 }
 
-void H2_MouseMove(Window& w) { H1_MouseMove(w); }
+void H2_MouseMove(Window& w) {
+    H1_MouseMove(w);
+}
 
-void H1d_MouseMove(Window& w) { help(w, hydrationText); }
+void H1d_MouseMove(Window& w) {
+    help(w, hydrationText);
+}
 
-void H2d_MouseMove(Window& w) { help(w, hydrationText); }
+void H2d_MouseMove(Window& w) {
+    help(w, hydrationText);
+}
 
 void Phrase_MouseMove(Window& w, std::int16_t Index) {
     if (Index <= 5) {

@@ -1,6 +1,7 @@
-// fournil-replay [--widgets] FILE...
+// fournil-replay [--widgets [--screenshot PNG]] FILE...
 // Replays each scenario on a fresh window and checks what the controls show. Exit status: 0 when
-// every expectation held, 1 when one failed, 2 for a script error.
+// every expectation held, 1 when one failed, 2 for a script error. With --screenshot, the real
+// window is saved as it stands at the end of the last scenario.
 
 #include "scenario.h"
 
@@ -14,16 +15,19 @@
 
 int main(int argc, char* argv[]) {
     bool widgets = false;
+    QString screenshot;
     QStringList files;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--widgets") == 0) {
             widgets = true;
+        } else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
+            screenshot = QString::fromLocal8Bit(argv[++i]);
         } else {
             files << QString::fromLocal8Bit(argv[i]);
         }
     }
-    if (files.isEmpty()) {
-        std::fputs("usage: fournil-replay [--widgets] FILE...\n", stderr);
+    if (files.isEmpty() || (!screenshot.isEmpty() && !widgets)) {
+        std::fputs("usage: fournil-replay [--widgets [--screenshot PNG]] FILE...\n", stderr);
         return 2;
     }
     // The model needs no application object; the widgets need one, on the offscreen platform
@@ -39,7 +43,17 @@ int main(int argc, char* argv[]) {
         widgets ? fournil::replay::makeWidgetSession : fournil::replay::makeModelSession;
     bool failed = false, scriptError = false;
     for (const QString& file : files) {
-        const auto outcome = fournil::replay::playScenario(file, factory);
+        std::function<void(fournil::replay::Session&)> atEnd;
+        if (!screenshot.isEmpty() && file == files.last()) {
+            atEnd = [&](fournil::replay::Session& session) {
+                if (!session.saveScreenshot(screenshot)) {
+                    std::fprintf(stderr, "fournil-replay: cannot save %s\n",
+                                 qPrintable(screenshot));
+                    scriptError = true;
+                }
+            };
+        }
+        const auto outcome = fournil::replay::playScenario(file, factory, atEnd);
         failed = failed || outcome.failures > 0;
         scriptError = scriptError || outcome.scriptError;
     }

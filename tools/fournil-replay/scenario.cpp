@@ -67,6 +67,13 @@ class Player {
   public:
     Player(const QString& file, const SessionFactory& factory) : file_(file), factory_(factory) {}
 
+    Session& session() {
+        if (!session_) {
+            session_ = factory_(settings_);
+        }
+        return *session_;
+    }
+
     Outcome run(const QStringList& lines) {
         Outcome outcome;
         for (int i = 0; i < lines.size(); ++i) {
@@ -151,13 +158,6 @@ class Player {
         if (tooLate) {
             fail(QStringLiteral("%1 must come before the commands it affects").arg(what));
         }
-    }
-
-    Session& session() {
-        if (!session_) {
-            session_ = factory_(settings_);
-        }
-        return *session_;
     }
 
     Control& control(const QString& token) {
@@ -268,14 +268,20 @@ class Player {
 
 }  // namespace
 
-Outcome playScenario(const QString& path, const SessionFactory& factory) {
+Outcome playScenario(const QString& path, const SessionFactory& factory,
+                     const std::function<void(Session&)>& atEnd) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         writeLine(stderr, QStringLiteral("%1: error: cannot read the scenario").arg(path));
         return {0, true};
     }
     const QString text = QString::fromUtf8(file.readAll());
-    return Player(path, factory).run(text.split(u'\n'));
+    Player player(path, factory);
+    const Outcome outcome = player.run(text.split(u'\n'));
+    if (atEnd && !outcome.scriptError) {
+        atEnd(player.session());
+    }
+    return outcome;
 }
 
 }  // namespace fournil::replay

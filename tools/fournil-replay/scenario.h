@@ -13,7 +13,9 @@ struct Outcome {
 
 using SessionFactory = std::function<std::unique_ptr<Session>(const SessionSettings&)>;
 
-// Plays one scenario file on a fresh window made by the factory.
-Outcome playScenario(const QString& path, const SessionFactory& factory);
+// Plays one scenario file on a fresh window made by the factory; `atEnd`, when given, sees the
+// session once the last command has run.
+Outcome playScenario(const QString& path, const SessionFactory& factory,
+                     const std::function<void(Session&)>& atEnd = {});
 
 }  // namespace fournil::replay

@@ -28,6 +28,8 @@ class Session {
     virtual void hover(Control& control) = 0;
     // What the control shows; nullopt when it has no such property.
     virtual std::optional<PropValue> read(const Control& control, QStringView property) = 0;
+    // Saves a picture of the window as it shows now; false where there is no window to show.
+    virtual bool saveScreenshot(const QString& /*path*/) { return false; }
 };
 
 // The screen that a scenario sets, and the window's outer size where no window manager frames

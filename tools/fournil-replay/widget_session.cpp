@@ -92,6 +92,11 @@ class WidgetSession : public Session {
         return qt::readWidget(*view_, control, property);
     }
 
+    bool saveScreenshot(const QString& path) override {
+        settle();
+        return view_->grab().save(path);
+    }
+
   private:
     // A point of the control's widget where no other control lies in front of it: its middle
     // when that shows, else the nearest such point.
