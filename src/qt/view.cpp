@@ -60,15 +60,16 @@ FournilView::FournilView(Window& model, QWidget* parent) : QWidget(parent), mode
     }
 
     model_.addObserver(this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (forwardingFocus_) {
-            return;
-        }
-        auto it = controls_.find(now);
-        if (it != controls_.end()) {
-            model_.setFocus(it->second);
-        }
-    });
+    focusForwarding_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (forwardingFocus_) {
+                return;
+            }
+            auto it = controls_.find(now);
+            if (it != controls_.end()) {
+                model_.setFocus(it->second);
+            }
+        });
 }
 
 void FournilView::showEvent(QShowEvent* event) {
@@ -82,6 +83,8 @@ void FournilView::showEvent(QShowEvent* event) {
 }
 
 FournilView::~FournilView() {
+    // The widgets go away after this body: their focus moves must no longer reach the model.
+    disconnect(focusForwarding_);
     model_.removeObserver(this);
 }
 

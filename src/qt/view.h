@@ -47,6 +47,7 @@ class FournilView : public QWidget, public WindowObserver {
     std::map<const QWidget*, Control*> controls_;
     bool forwardingFocus_ = false;
     bool filtering_ = false;
+    QMetaObject::Connection focusForwarding_;
 };
 
 }  // namespace fournil::qt
