@@ -2,10 +2,7 @@
 // number of widgets, with no model behind it) and exits the moment the window is first exposed.
 // scripts/measure-startup times whole runs of both from process start.
 
-#include "qt/platform_qt.h"
-#include "qt/view.h"
-#include "window/binding.h"
-#include "window/startup.h"
+#include "qt/desktop_window.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -34,18 +31,18 @@ class ExitOnExpose : public QObject {
 
 void bareWindow(QWidget& top) {
     std::map<QStringView, QWidget*> frames;
-    for (const fournil::ControlSpec& spec : fournil::inventory()) {
-        QWidget* parent = frames.count(spec.container) != 0 ? frames[spec.container] : &top;
+    for (const fournil::ControlEntry& entry : fournil::inventory()) {
+        QWidget* parent = frames.count(entry.container) != 0 ? frames[entry.container] : &top;
         QWidget* widget = nullptr;
-        const QString text = spec.caption.toString();
-        switch (spec.kind) {
+        const QString text = entry.caption.toString();
+        switch (entry.kind) {
             case fournil::Kind::Window:
                 top.setWindowTitle(text);
-                top.setFixedSize(spec.geometry.width / 15, spec.geometry.height / 15);
+                top.setFixedSize(entry.geometry.width / 15, entry.geometry.height / 15);
                 continue;
             case fournil::Kind::Frame:
                 widget = new QGroupBox(text, parent);
-                frames[spec.name] = widget;
+                frames[entry.name] = widget;
                 break;
             case fournil::Kind::OptionButton:
                 widget = new QRadioButton(text, parent);
@@ -60,9 +57,9 @@ void bareWindow(QWidget& top) {
                 widget = new QLabel(text, parent);
                 break;
         }
-        widget->setGeometry(spec.geometry.left / 15, spec.geometry.top / 15,
-                            spec.geometry.width / 15, spec.geometry.height / 15);
-        widget->setVisible(!spec.has(fournil::Hidden));
+        widget->setGeometry(entry.geometry.left / 15, entry.geometry.top / 15,
+                            entry.geometry.width / 15, entry.geometry.height / 15);
+        widget->setVisible(!entry.has(fournil::Hidden));
     }
 }
 
@@ -82,17 +79,9 @@ int main(int argc, char* argv[]) {
         return QApplication::exec();
     }
 
-    fournil::Window model;
-    model.setLocale(QLocale::system());
-    fournil::qt::FournilView view(model);
-    fournil::SystemFileSystem files;
-    fournil::qt::QtDisplay display(view);
-    fournil::qt::QtPictureLoader pictures;
-    fournil::Platform platform{files, display, pictures};
-    fournil::bindHandlers(model, platform);
-    fournil::openWindow(model);
-    view.winId();
-    view.windowHandle()->installEventFilter(&exit);
-    view.show();
+    fournil::qt::DesktopWindow window;
+    window.view.winId();
+    window.view.windowHandle()->installEventFilter(&exit);
+    window.view.show();
     return QApplication::exec();
 }

@@ -7,27 +7,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include "fake_platform.h"
+
 namespace fournil {
 namespace {
 
-struct NoFiles : FileSystem {
-    QString findFile(const QString&) override { return {}; }
-    bool deleteFile(const QString&) override { return false; }
-    QString programFolder() override { return QStringLiteral("/nonexistent"); }
-};
-struct Screen : Display {
-    TwipSize screenSize() override { return {15360, 11520}; }
-    TwipSize windowSize() override { return {7000, 6500}; }
-};
-struct NoPictures : PictureLoader {
-    std::shared_ptr<const Picture> load(const QString&) override { return nullptr; }
-};
-
 void OpenWindow(benchmark::State& state) {
-    NoFiles files;
-    Screen screen;
-    NoPictures pictures;
-    Platform platform{files, screen, pictures};
+    testing::BareMachine machine;
+    Platform& platform = machine.platform;
     for (auto _ : state) {
         Window w;
         bindHandlers(w, platform);
@@ -38,10 +25,8 @@ void OpenWindow(benchmark::State& state) {
 BENCHMARK(OpenWindow);
 
 void TypeAQuantity(benchmark::State& state) {
-    NoFiles files;
-    Screen screen;
-    NoPictures pictures;
-    Platform platform{files, screen, pictures};
+    testing::BareMachine machine;
+    Platform& platform = machine.platform;
     Window w;
     bindHandlers(w, platform);
     openWindow(w);

@@ -102,16 +102,8 @@ bool calculePateLevain(Window& w) {
 
 void CalculImpossible(Window& w) {
     // Nothing of an earlier pass may pass for the answer to the inputs now shown.
+    VideCorrection(w);
     w.Phrase(10).setCaption(QStringLiteral("Calcul impossible avec ces valeurs"));
-    for (int i : {6, 7, 8, 9, 11}) {
-        w.Phrase(i).setCaption(QString());
-    }
-    for (int i = 1; i <= 4; ++i) {
-        w.X(i).setCaption(QString());
-    }
-    for (int i = 4; i <= 6; ++i) {
-        w.gr(i).setVisible(false);
-    }
 }
 
 void Calcule(Window& w) {

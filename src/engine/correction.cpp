@@ -16,15 +16,7 @@ bool negatif(const Window& w, const TextBox& field) {
 }
 
 void phraseDePate(Window& w) {
-    for (int i = 1; i <= 4; ++i) {
-        w.X(i).setCaption(QString());
-    }
-    for (int i = 4; i <= 6; ++i) {
-        w.gr(i).setVisible(false);
-    }
-    for (int i = 6; i <= 11; ++i) {
-        w.Phrase(i).setCaption(QString());
-    }
+    VideCorrection(w);
     if (w.optionL(2).selected()) {
         w.Phrase(10).setCaption(QStringLiteral("Pour une quantité de pâte de ") + w.Q1.text() +
                                 u' ' + w.gr(1).caption() + u'.');
@@ -92,6 +84,18 @@ bool correctionLevure(Window& w) {
 }
 
 }  // namespace
+
+void VideCorrection(Window& w) {
+    for (int i = 1; i <= 4; ++i) {
+        w.X(i).setCaption(QString());
+    }
+    for (int i = 4; i <= 6; ++i) {
+        w.gr(i).setVisible(false);
+    }
+    for (int i = 6; i <= 11; ++i) {
+        w.Phrase(i).setCaption(QString());
+    }
+}
 
 bool Correction(Window& w) {
     if (w.optionL(1).selected() || w.optionL(2).selected() || w.optionL(6).selected() ||

@@ -9,4 +9,7 @@ namespace fournil {
 // an arithmetic step of the correction cannot be done; the labels written so far stay.
 bool Correction(Window& w);
 
+// Empties the lower sentence: the correction numbers, their units and the lines.
+void VideCorrection(Window& w);
+
 }  // namespace fournil

@@ -54,7 +54,7 @@ void bindHandlers(Window& w, Platform& platform) {
     w.onLoad = [&w, &platform] { Form_Load(w, platform); };
     for (const Binding& b : bindings) {
         for (Control* c : w.controls()) {
-            if (c->spec().name != b.name) {
+            if (c->entry().name != b.name) {
                 continue;
             }
             c->onMouseMove = handler(w, b.mouseMove, b.mouseMoveAt, c->index());

@@ -5,45 +5,45 @@
 
 namespace fournil {
 
-Control::Control(Window& window, const ControlSpec& spec, Control* container)
+Control::Control(Window& window, const ControlEntry& entry, Control* container)
     : window_(window),
-      spec_(spec),
+      entry_(entry),
       container_(container),
-      left_(spec.geometry.left),
-      top_(spec.geometry.top),
-      width_(spec.geometry.width),
-      height_(spec.geometry.height),
-      visible_(!spec.has(Hidden)),
-      enabled_(!spec.has(Disabled)),
-      bold_(spec.has(Bold)),
-      italic_(spec.has(Italic)),
-      underline_(spec.has(Underline)),
-      backColour_(spec.colour) {}
+      left_(entry.geometry.left),
+      top_(entry.geometry.top),
+      width_(entry.geometry.width),
+      height_(entry.geometry.height),
+      visible_(!entry.has(Hidden)),
+      enabled_(!entry.has(Disabled)),
+      bold_(entry.has(Bold)),
+      italic_(entry.has(Italic)),
+      underline_(entry.has(Underline)),
+      backColour_(entry.colour) {}
 
 Kind Control::kind() const {
-    return spec_.kind;
+    return entry_.kind;
 }
 
 QString Control::name() const {
-    return spec_.name.toString();
+    return entry_.name.toString();
 }
 
 int Control::index() const {
-    return spec_.index;
+    return entry_.index;
 }
 
 QString Control::displayName() const {
-    if (spec_.index < 0) {
+    if (entry_.index < 0) {
         return name();
     }
-    return QStringLiteral("%1(%2)").arg(spec_.name).arg(spec_.index);
+    return QStringLiteral("%1(%2)").arg(entry_.name).arg(entry_.index);
 }
 
 Align Control::alignment() const {
-    if (spec_.has(RightAligned)) {
+    if (entry_.has(RightAligned)) {
         return Align::Right;
     }
-    return spec_.has(Centred) ? Align::Centre : Align::Left;
+    return entry_.has(Centred) ? Align::Centre : Align::Left;
 }
 
 void Control::changed(Property p) {
@@ -101,8 +101,8 @@ bool Control::reachable() const {
     return true;
 }
 
-Captioned::Captioned(Window& window, const ControlSpec& spec, Control* container)
-    : Control(window, spec, container), caption_(spec.caption.toString()) {}
+Captioned::Captioned(Window& window, const ControlEntry& entry, Control* container)
+    : Control(window, entry, container), caption_(entry.caption.toString()) {}
 
 void Captioned::setCaption(const QString& caption) {
     if (caption_ != caption) {
@@ -111,11 +111,11 @@ void Captioned::setCaption(const QString& caption) {
     }
 }
 
-TextBox::TextBox(Window& window, const ControlSpec& spec, Control* container)
-    : Control(window, spec, container), text_(spec.caption.toString()) {}
+TextBox::TextBox(Window& window, const ControlEntry& entry, Control* container)
+    : Control(window, entry, container), text_(entry.caption.toString()) {}
 
 int TextBox::maxLength() const {
-    return spec().has(FourCharacters) ? typingLimit : 0;
+    return entry().has(FourCharacters) ? typingLimit : 0;
 }
 
 void TextBox::setText(const QString& text) {
@@ -137,8 +137,8 @@ void TextBox::setSelStart(int position) {
     }
 }
 
-OptionButton::OptionButton(Window& window, const ControlSpec& spec, Control* container)
-    : Captioned(window, spec, container), selected_(spec.has(Selected)) {}
+OptionButton::OptionButton(Window& window, const ControlEntry& entry, Control* container)
+    : Captioned(window, entry, container), selected_(entry.has(Selected)) {}
 
 void OptionButton::setSelected(bool selected) {
     if (selected_ == selected) {

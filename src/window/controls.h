@@ -60,7 +60,7 @@ enum class Property : std::uint8_t {
     Picture,
 };
 
-struct ControlSpec;
+struct ControlEntry;
 
 // Opaque picture handle: the platform that loaded it knows what it holds.
 class Picture {
@@ -71,12 +71,12 @@ class Picture {
 // What all controls share. A control belongs to one window and never moves to another.
 class Control {
   public:
-    Control(Window& window, const ControlSpec& spec, Control* container);
+    Control(Window& window, const ControlEntry& entry, Control* container);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    const ControlSpec& spec() const { return spec_; }
+    const ControlEntry& entry() const { return entry_; }
     Kind kind() const;
     QString name() const;         // "optionL", "Q1"
     int index() const;            // -1 for a control outside any array
@@ -114,7 +114,7 @@ class Control {
 
   private:
     Window& window_;
-    const ControlSpec& spec_;
+    const ControlEntry& entry_;
     Control* container_;
     int left_, top_, width_, height_;
     bool visible_, enabled_, bold_, italic_, underline_;
@@ -124,7 +124,7 @@ class Control {
 // A control that carries a caption: the window, frames, option buttons, labels, the push button.
 class Captioned : public Control {
   public:
-    Captioned(Window& window, const ControlSpec& spec, Control* container);
+    Captioned(Window& window, const ControlEntry& entry, Control* container);
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
 
@@ -149,7 +149,7 @@ class Shape : public Control {
 
 class TextBox : public Control {
   public:
-    TextBox(Window& window, const ControlSpec& spec, Control* container);
+    TextBox(Window& window, const ControlEntry& entry, Control* container);
 
     const QString& text() const { return text_; }
     // A new text runs the change handler at once, nested inside this call; the same text runs
@@ -168,7 +168,7 @@ class TextBox : public Control {
 
 class OptionButton : public Captioned {
   public:
-    OptionButton(Window& window, const ControlSpec& spec, Control* container);
+    OptionButton(Window& window, const ControlEntry& entry, Control* container);
 
     bool selected() const { return selected_; }
     // Selecting an unselected button clears the other buttons of its frame, then raises its

@@ -18,7 +18,7 @@ constexpr auto T = Kind::TextBox;
 constexpr auto L = Kind::Label;
 
 // clang-format off
-constexpr std::array rows = std::to_array<ControlSpec>({
+constexpr std::array rows = std::to_array<ControlEntry>({
     // name          idx kind  container          caption or text                 Left  Top   Width Height colour  flags
     {u"Fournil",     -1, W, u"",               -1, u"Calcul de l'Hydratation d'un Levain ou d'une Pâte", {0, 0, 6885, 6045}, button, 0},
 
@@ -108,7 +108,7 @@ constexpr std::array order = std::to_array<ControlRef>({
 
 }  // namespace
 
-std::span<const ControlSpec> inventory() {
+std::span<const ControlEntry> inventory() {
     return rows;
 }
 

@@ -29,7 +29,7 @@ struct Geometry {
 };
 
 // One row of the window's inventory: everything known about a control before start-up.
-struct ControlSpec {
+struct ControlEntry {
     QStringView name;
     int index;  // -1 outside any array
     Kind kind;
@@ -48,7 +48,7 @@ inline constexpr int typingLimit = 4;
 
 // Every control of the window, the window first, containers before their contents, in the order
 // the view stacks them (later rows in front).
-std::span<const ControlSpec> inventory();
+std::span<const ControlEntry> inventory();
 
 // The keyboard order, first to last, as (name, index) pairs.
 struct ControlRef {

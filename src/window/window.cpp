@@ -7,42 +7,42 @@
 namespace fournil {
 namespace {
 
-std::unique_ptr<Control> create(Window& window, const ControlSpec& spec, Control* container) {
-    switch (spec.kind) {
+std::unique_ptr<Control> create(Window& window, const ControlEntry& entry, Control* container) {
+    switch (entry.kind) {
         case Kind::Window:
-            return std::make_unique<Captioned>(window, spec, container);
+            return std::make_unique<Captioned>(window, entry, container);
         case Kind::Frame:
-            return std::make_unique<Frame>(window, spec, container);
+            return std::make_unique<Frame>(window, entry, container);
         case Kind::OptionButton:
-            return std::make_unique<OptionButton>(window, spec, container);
+            return std::make_unique<OptionButton>(window, entry, container);
         case Kind::TextBox:
-            return std::make_unique<TextBox>(window, spec, container);
+            return std::make_unique<TextBox>(window, entry, container);
         case Kind::Label:
-            return std::make_unique<Label>(window, spec, container);
+            return std::make_unique<Label>(window, entry, container);
         case Kind::Shape:
-            return std::make_unique<Shape>(window, spec, container);
+            return std::make_unique<Shape>(window, entry, container);
         case Kind::Button:
-            return std::make_unique<Button>(window, spec, container);
+            return std::make_unique<Button>(window, entry, container);
         case Kind::Picture:
-            return std::make_unique<PictureBox>(window, spec, container);
+            return std::make_unique<PictureBox>(window, entry, container);
     }
     throw std::logic_error("unknown kind of control");
 }
 
 std::vector<std::unique_ptr<Control>> createAll(Window& window) {
     std::vector<std::unique_ptr<Control>> owned;
-    for (const ControlSpec& spec : inventory()) {
+    for (const ControlEntry& entry : inventory()) {
         Control* container = nullptr;
-        if (!spec.container.isEmpty()) {
+        if (!entry.container.isEmpty()) {
             auto it = std::find_if(owned.begin(), owned.end(), [&](const auto& c) {
-                return c->spec().name == spec.container && c->index() == spec.containerIndex;
+                return c->entry().name == entry.container && c->index() == entry.containerIndex;
             });
             if (it == owned.end()) {
                 throw std::logic_error("a control's container must precede it in the inventory");
             }
             container = it->get();
         }
-        owned.push_back(create(window, spec, container));
+        owned.push_back(create(window, entry, container));
     }
     return owned;
 }
@@ -70,7 +70,7 @@ template <class T>
 ControlArray<T> Window::array(QStringView name) const {
     ControlArray<T> members(name.toString());
     for (Control* c : all_) {
-        if (c->spec().name == name) {
+        if (c->entry().name == name) {
             members.add(c->index(), static_cast<T&>(*c));
         }
     }
@@ -110,7 +110,7 @@ Window::~Window() = default;
 
 Control* Window::find(QStringView name, int index) const {
     for (Control* c : all_) {
-        if (c->spec().name == name && c->index() == index) {
+        if (c->entry().name == name && c->index() == index) {
             return c;
         }
     }
@@ -119,7 +119,7 @@ Control* Window::find(QStringView name, int index) const {
 
 bool Window::isArray(QStringView name) const {
     return std::any_of(all_.begin(), all_.end(),
-                       [&](Control* c) { return c->spec().name == name && c->index() >= 0; });
+                       [&](Control* c) { return c->entry().name == name && c->index() >= 0; });
 }
 
 void Window::setFocus(Control* control) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fake_platform.h"
+
 #include "qstring_printer.h"
 
 #include <cmath>
@@ -12,19 +14,6 @@
 
 namespace fournil {
 namespace {
-
-struct NoFiles : FileSystem {
-    QString findFile(const QString&) override { return {}; }
-    bool deleteFile(const QString&) override { return false; }
-    QString programFolder() override { return {}; }
-};
-struct Screen : Display {
-    TwipSize screenSize() override { return {15360, 11520}; }
-    TwipSize windowSize() override { return {7000, 6500}; }
-};
-struct NoPictures : PictureLoader {
-    std::shared_ptr<const Picture> load(const QString&) override { return nullptr; }
-};
 
 // Long random sessions of what a user can do, in every mode and unit: the chains of nested
 // handlers end by themselves, well before any limit, and the fields keep their rules.
@@ -60,17 +49,14 @@ TEST_P(RandomSessions, NestingStaysShallowAndFieldsStayNumbers) {
         QStringLiteral("1") + QString(320, u'0'),
         QStringLiteral(" 7 "),
     };
-    NoFiles files;
-    Screen screen;
-    NoPictures pictures;
-    Platform platform{files, screen, pictures};
+    testing::BareMachine machine;
     std::mt19937 random(1234);
     auto pick = [&](int n) { return int(random() % unsigned(n)); };
 
     for (int session = 0; session < 20; ++session) {
         Window w;
         w.setLocale(locale);
-        bindHandlers(w, platform);
+        bindHandlers(w, machine.platform);
         openWindow(w);
         std::vector<TextBox*> boxes;
         std::vector<Control*> buttons;

@@ -63,9 +63,9 @@ TEST(WindowModel, NamedControlsAreTheInventorysOwn) {
 
 TEST(WindowModel, NamesAreUniqueAndContainersAreFrames) {
     std::set<std::pair<QString, int>> seen;
-    for (const ControlSpec& spec : inventory()) {
-        EXPECT_TRUE(seen.insert({spec.name.toString(), spec.index}).second)
-            << spec.name.toString().toStdString() << spec.index;
+    for (const ControlEntry& entry : inventory()) {
+        EXPECT_TRUE(seen.insert({entry.name.toString(), entry.index}).second)
+            << entry.name.toString().toStdString() << entry.index;
     }
     Window w;
     for (Control* c : w.controls()) {

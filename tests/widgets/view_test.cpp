@@ -12,23 +12,14 @@
 
 #include <gtest/gtest.h>
 
+#include "fake_platform.h"
+
 #include "qstring_printer.h"
 
 #include <random>
 
 namespace fournil::qt {
 namespace {
-
-struct NoFiles : FileSystem {
-    QString findFile(const QString&) override { return {}; }
-    bool deleteFile(const QString&) override { return false; }
-    QString programFolder() override { return QStringLiteral("/nonexistent"); }
-};
-
-struct Screen : Display {
-    TwipSize screenSize() override { return {15360, 11520}; }
-    TwipSize windowSize() override { return {7000, 6500}; }
-};
 
 // The real widgets over a window model whose handlers record what reaches them.
 class View : public ::testing::Test {
@@ -55,8 +46,8 @@ class View : public ::testing::Test {
         QTest::mouseMove(view->windowHandle(), target->mapTo(view.get(), target->rect().center()));
     }
 
-    NoFiles files;
-    Screen screen;
+    testing::NoFiles files;
+    testing::Screen screen;
     QtPictureLoader pictures;
     Platform platform{files, screen, pictures};
     Window w;

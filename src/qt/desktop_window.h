@@ -1,0 +1,25 @@
+#pragma once
+
+// The calculator as it runs on the desktop: the model, its view and the machine's services,
+// bound together and opened (start-up has run); the caller shows the view.
+
+#include "qt/platform_qt.h"
+#include "qt/view.h"
+
+namespace fournil::qt {
+
+class DesktopWindow {
+  public:
+    DesktopWindow();
+
+    Window model;
+    FournilView view{model};
+
+  private:
+    SystemFileSystem files_;
+    QtDisplay display_{view};
+    QtPictureLoader pictures_;
+    Platform platform_{files_, display_, pictures_};
+};
+
+}  // namespace fournil::qt

@@ -1,0 +1,32 @@
+#pragma once
+
+// A machine with no files, no pictures and a 1024 x 768 screen, for tests that need start-up to
+// run but not to find anything.
+
+#include "window/platform.h"
+
+namespace fournil::testing {
+
+struct NoFiles : FileSystem {
+    QString findFile(const QString&) override { return {}; }
+    bool deleteFile(const QString&) override { return false; }
+    QString programFolder() override { return QStringLiteral("/nonexistent"); }
+};
+
+struct Screen : Display {
+    TwipSize screenSize() override { return {15360, 11520}; }
+    TwipSize windowSize() override { return {7000, 6500}; }
+};
+
+struct NoPictures : PictureLoader {
+    std::shared_ptr<const Picture> load(const QString&) override { return nullptr; }
+};
+
+struct BareMachine {
+    NoFiles files;
+    Screen screen;
+    NoPictures pictures;
+    Platform platform{files, screen, pictures};
+};
+
+}  // namespace fournil::testing
