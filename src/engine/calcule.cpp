@@ -3,14 +3,10 @@
 #include "engine/arithmetic.h"
 #include "engine/correction.h"
 #include "engine/hydration.h"
-#include "engine/numbers.h"
+#include "engine/lecture.h"
 
 namespace fournil {
 namespace {
-
-Pas lire(const Window& w, const TextBox& field) {
-    return LectureLocale(field.text(), w.locale());
-}
 
 // Mode 3: the cold water into EF(1), then the hot water into Q2.
 bool calculeCoulage(Window& w) {

@@ -1,17 +1,13 @@
 #include "engine/correction.h"
 
 #include "engine/arithmetic.h"
-#include "engine/numbers.h"
+#include "engine/lecture.h"
 
 namespace fournil {
 namespace {
 
-Pas lire(const Window& w, const QString& text) {
-    return LectureLocale(text, w.locale());
-}
-
 bool negatif(const Window& w, const TextBox& field) {
-    const Pas value = lire(w, field.text());
+    const Pas value = lire(w, field);
     return value && *value < 0;
 }
 
@@ -55,7 +51,7 @@ bool correctionLevure(Window& w) {
         w.X(1).setCaption(w.Q1.text());
     } else {
         // The levain obtained: what was available plus what was added, both read whole.
-        const Pas ajout = lire(w, w.EF(1).text()), disponible = lire(w, w.Q2.text());
+        const Pas ajout = lire(w, w.EF(1)), disponible = lire(w, w.Q2);
         const Pas levain = ajout && disponible ? somme(*ajout, *disponible) : Pas();
         if (!levain) {
             return false;

@@ -1,13 +1,9 @@
 #include "engine/calcule.h"
-#include "engine/numbers.h"
+#include "engine/lecture.h"
 #include "inputs/fields.h"
 
 namespace fournil {
 namespace {
-
-std::optional<double> lire(const Window& w, const TextBox& field) {
-    return LectureLocale(field.text(), w.locale());
-}
 
 double point(const TextBox& field) {
     return LecturePoint(field.text());

@@ -1,16 +1,8 @@
 #include "engine/calcule.h"
-#include "engine/numbers.h"
+#include "engine/lecture.h"
 #include "inputs/fields.h"
 
 namespace fournil {
-namespace {
-
-std::optional<double> lire(const Window& w, const TextBox& field) {
-    return LectureLocale(field.text(), w.locale());
-}
-
-}  // namespace
-
 void Q1_Change(Window& w) {
     if (!lire(w, w.Q1)) {
         w.Q1.setText(QStringLiteral("0"));

@@ -213,10 +213,6 @@ class ControlArray {
         }
         return *it->second;
     }
-    bool contains(int index) const { return members_.count(index) != 0; }
-    int lowest() const { return members_.begin()->first; }
-    int highest() const { return members_.rbegin()->first; }
-    std::size_t size() const { return members_.size(); }
 
   private:
     QString name_;

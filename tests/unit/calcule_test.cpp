@@ -25,6 +25,21 @@ QString text(const Window& w, const char* ref) {
     return readProperty(w, *w.find(name, index), r.mid(dot + 1))->bare();
 }
 
+using Inputs = std::vector<std::pair<const char*, const char16_t*>>;
+
+// Puts a row's mode, hydration units and field texts into a fresh window.
+void prepare(Window& w, int mode, const std::vector<int>& units, const Inputs& inputs) {
+    selectMode(w, mode);
+    for (int unit : units) {
+        w.optionH(unit).setSelected(true);
+    }
+    for (const auto& [field, value] : inputs) {
+        const QString f = QString::fromLatin1(field);
+        static_cast<TextBox*>(w.find(f.section(u'(', 0, 0), f.contains(u'(') ? 2 : -1))
+            ->setText(QString::fromUtf16(value));
+    }
+}
+
 struct ModeRow {
     const char* name;
     int mode;
@@ -168,15 +183,7 @@ TEST(Calcule, WorkedValuesOfEveryMode) {
         SCOPED_TRACE(row.name);
         Window w;
         w.setLocale(QLocale(QString::fromLatin1(row.locale)));
-        selectMode(w, row.mode);
-        for (int unit : row.units) {
-            w.optionH(unit).setSelected(true);
-        }
-        for (const auto& [field, value] : row.inputs) {
-            static_cast<TextBox*>(w.find(QString::fromLatin1(field).section(u'(', 0, 0),
-                                         QString::fromLatin1(field).contains(u'(') ? 2 : -1))
-                ->setText(QString::fromUtf16(value));
-        }
+        prepare(w, row.mode, row.units, row.inputs);
         Calcule(w);
         for (const auto& [ref, value] : row.expected) {
             EXPECT_EQ(text(w, ref), QString::fromUtf16(value)) << ref;
@@ -274,15 +281,7 @@ TEST(Calcule, EveryFaultLeavesTheWindowUsable) {
     for (const FaultRow& row : rows) {
         SCOPED_TRACE(row.name);
         Window w;
-        selectMode(w, row.mode);
-        for (int unit : row.units) {
-            w.optionH(unit).setSelected(true);
-        }
-        for (const auto& [field, value] : row.inputs) {
-            const QString f = QString::fromLatin1(field);
-            static_cast<TextBox*>(w.find(f.section(u'(', 0, 0), f.contains(u'(') ? 2 : -1))
-                ->setText(QString::fromUtf16(value));
-        }
+        prepare(w, row.mode, row.units, row.inputs);
         Calcule(w);
         EXPECT_EQ(w.Phrase(10).caption(), QStringLiteral("Calcul impossible avec ces valeurs"));
         for (const auto& [ref, value] : row.kept) {
