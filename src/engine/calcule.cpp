@@ -107,7 +107,11 @@ void Calcule(Window& w) {
     if (w.optionL(1).selected() || w.optionL(2).selected()) {
         w.H2.setText(QStringLiteral("0"));
     }
-    Détermine_Hyd(w);
+    // The temperature mode reads no fraction; every other mode would answer other inputs.
+    if (!Détermine_Hyd(w) && !w.optionL(3).selected()) {
+        CalculImpossible(w);
+        return;
+    }
     bool complete = false;
     if (w.optionL(3).selected()) {
         complete = calculeCoulage(w);

@@ -41,34 +41,42 @@ std::optional<float> fractionEau(UniteHydratation unite, QStringView hydratation
 
 namespace {
 
-void store(float& fraction, std::optional<float> value) {
+// A group whose texts give no fraction keeps its old one, and says so.
+bool store(float& fraction, std::optional<float> value) {
     if (value) {
         fraction = *value;
     }
+    return value.has_value();
 }
 
 // One group: a percent unit, then (independently) a fraction unit; exactly one is selected.
-void convertGroup(const Window& w, int first, const TextBox& field, const TextBox& denominator,
+bool convertGroup(const Window& w, int first, const TextBox& field, const TextBox& denominator,
                   float& fraction) {
     using enum UniteHydratation;
     const QLocale& locale = w.locale();
+    bool ok = true;
     if (w.optionH(first).selected()) {
-        store(fraction, fractionEau(PourcentPate, field.text(), {}, locale));
+        ok = store(fraction, fractionEau(PourcentPate, field.text(), {}, locale)) && ok;
     } else if (w.optionH(first + 1).selected()) {
-        store(fraction, fractionEau(PourcentFarine, field.text(), {}, locale));
+        ok = store(fraction, fractionEau(PourcentFarine, field.text(), {}, locale)) && ok;
     }
     if (w.optionH(first + 2).selected()) {
-        store(fraction, fractionEau(FractionPate, field.text(), denominator.text(), locale));
+        ok = store(fraction, fractionEau(FractionPate, field.text(), denominator.text(), locale)) &&
+             ok;
     } else if (w.optionH(first + 3).selected()) {
-        store(fraction, fractionEau(FractionFarine, field.text(), denominator.text(), locale));
+        ok = store(fraction,
+                   fractionEau(FractionFarine, field.text(), denominator.text(), locale)) &&
+             ok;
     }
+    return ok;
 }
 
 }  // namespace
 
-void Détermine_Hyd(Window& w) {
-    convertGroup(w, 1, w.H1, w.H1d, w.FracEau1);
-    convertGroup(w, 5, w.H2, w.H2d, w.FracEau2);
+bool Détermine_Hyd(Window& w) {
+    const bool first = convertGroup(w, 1, w.H1, w.H1d, w.FracEau1);
+    const bool second = convertGroup(w, 5, w.H2, w.H2d, w.FracEau2);
+    return first && second;
 }
 
 }  // namespace fournil

@@ -16,7 +16,9 @@ std::optional<float> fractionEau(UniteHydratation unite, QStringView hydratation
                                  QStringView denominateur, const QLocale& locale);
 
 // Turns H1/H1d and H2/H2d, each read in the unit selected in its group, into FracEau1 and
-// FracEau2. A group without a selected unit, or whose texts give no fraction, keeps its value.
-void Détermine_Hyd(Window& w);
+// FracEau2. A group without a selected unit, or whose texts give no fraction, keeps its value;
+// false when a group gave none (a zero divisor), so that no answer is computed from a fraction
+// that belongs to other inputs.
+[[nodiscard]] bool Détermine_Hyd(Window& w);
 
 }  // namespace fournil

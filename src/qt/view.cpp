@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -16,11 +17,49 @@
 #include <QSignalBlocker>
 #include <QWindow>
 
+#include <limits>
+
 namespace fournil::qt {
 namespace {
 
 int pixels(int twips) {
     return qRound(double(twips) / twipsPerPixel);
+}
+
+// The keys that the model answers itself; the rest (typing, Home, End, shortcuts) stay Qt's.
+std::optional<Key> modelKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    switch (event.key()) {
+        case Qt::Key_Tab:
+            if (modifiers == Qt::NoModifier) {
+                return Key::Tab;
+            }
+            return modifiers == Qt::ShiftModifier ? std::optional(Key::Backtab) : std::nullopt;
+        case Qt::Key_Backtab:
+            return modifiers == Qt::ShiftModifier || modifiers == Qt::NoModifier
+                       ? std::optional(Key::Backtab)
+                       : std::nullopt;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            if (modifiers != Qt::NoModifier) {
+                return std::nullopt;  // Shift and Ctrl keep selecting and moving by words
+            }
+            return event.key() == Qt::Key_Up     ? Key::Up
+                   : event.key() == Qt::Key_Down ? Key::Down
+                   : event.key() == Qt::Key_Left ? Key::Left
+                                                 : Key::Right;
+        case Qt::Key_Space:
+            return modifiers == Qt::NoModifier ? std::optional(Key::Space) : std::nullopt;
+        case Qt::Key_Period:
+        case Qt::Key_Comma:  // the keypad's decimal key is one or the other, by keyboard layout
+            return keypad && modifiers == Qt::NoModifier ? std::optional(Key::KeypadDecimal)
+                                                         : std::nullopt;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -60,6 +99,10 @@ FournilView::FournilView(Window& model, QWidget* parent) : QWidget(parent), mode
     }
 
     model_.addObserver(this);
+    // Keys are taken before Qt's own handling of them, and mouse moves where they enter the
+    // window, before Qt hands them to a widget: a disabled control would otherwise pass them on
+    // to the window's background.
+    qApp->installEventFilter(this);
     focusForwarding_ =
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
             if (forwardingFocus_) {
@@ -72,19 +115,10 @@ FournilView::FournilView(Window& model, QWidget* parent) : QWidget(parent), mode
         });
 }
 
-void FournilView::showEvent(QShowEvent* event) {
-    // Mouse moves are taken where they enter the window, before Qt hands them to a widget: a
-    // disabled control would otherwise pass them on to the window's background.
-    if (windowHandle() != nullptr && !filtering_) {
-        windowHandle()->installEventFilter(this);
-        filtering_ = true;
-    }
-    QWidget::showEvent(event);
-}
-
 FournilView::~FournilView() {
     // The widgets go away after this body: their focus moves must no longer reach the model.
     disconnect(focusForwarding_);
+    qApp->removeEventFilter(this);
     model_.removeObserver(this);
 }
 
@@ -119,11 +153,26 @@ QWidget* FournilView::create(Control& control, QWidget* parent) {
         case Kind::TextBox: {
             auto& box = static_cast<TextBox&>(control);
             auto* edit = new QLineEdit(parent);
+            // Qt's default of 32,767 characters would cut a long paste that the model keeps.
+            edit->setMaxLength(std::numeric_limits<int>::max());
             if (box.maxLength() > 0) {
                 edit->setValidator(new TypingLimit(box, edit));
             }
             connect(edit, &QLineEdit::textEdited, this,
                     [this, &box](const QString& text) { forwardEdit(box, text); });
+            // The model keeps the caret and the selection too: the keys it answers and the typing
+            // limit work from them.
+            const auto forwardSelection = [&box, edit] {
+                const int caret = edit->cursorPosition();
+                int anchor = caret;
+                if (edit->hasSelectedText()) {
+                    const int start = edit->selectionStart();
+                    anchor = caret == start ? start + edit->selectionLength() : start;
+                }
+                userSelect(box, anchor, caret);
+            };
+            connect(edit, &QLineEdit::cursorPositionChanged, this, forwardSelection);
+            connect(edit, &QLineEdit::selectionChanged, this, forwardSelection);
             return edit;
         }
         case Kind::Label:
@@ -172,7 +221,11 @@ void FournilView::propertyChanged(const Control& control, Property property) {
                 if (edit->text() != box.text()) {
                     edit->setText(box.text());
                 }
-                edit->setCursorPosition(box.selStart());
+                if (box.selLength() > 0) {
+                    edit->setSelection(box.selAnchor(), box.selStart() - box.selAnchor());
+                } else {
+                    edit->setCursorPosition(box.selStart());
+                }
             }
             break;
         case Property::Caption:
@@ -334,8 +387,18 @@ void FournilView::applyFocus() {
 }
 
 bool FournilView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && event->type() == QEvent::MouseMove) {
+    if (event->type() == QEvent::MouseMove && watched == windowHandle()) {
         forwardMouseMove(event);
+    } else if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this) {
+            if (const auto key = modelKey(*static_cast<QKeyEvent*>(event))) {
+                if (event->type() == QEvent::KeyPress) {
+                    userKey(model_, *key);
+                }
+                return true;  // the release too, so that no button clicks on it
+            }
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -29,7 +29,6 @@ class FournilView : public QWidget, public WindowObserver {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     QWidget* create(Control& control, QWidget* parent);
@@ -46,7 +45,6 @@ class FournilView : public QWidget, public WindowObserver {
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QWidget*, Control*> controls_;
     bool forwardingFocus_ = false;
-    bool filtering_ = false;
     QMetaObject::Connection focusForwarding_;
 };
 

@@ -50,33 +50,39 @@ TypingLimit::TypingLimit(const TextBox& box, QObject* parent) : QValidator(paren
 
 QValidator::State TypingLimit::validate(QString& input, int& position) const {
     const int limit = box_.maxLength();
-    if (limit <= 0 || input.size() <= limit) {
-        return Acceptable;
-    }
-    // The model still holds the text before the edit: what is new lies between the common
-    // beginning and the common end of the two texts.
     const QString& before = box_.text();
-    qsizetype head = 0;
-    while (head < before.size() && head < input.size() && before[head] == input[head]) {
-        ++head;
+    if (limit <= 0 || input.size() <= limit || input.size() <= before.size()) {
+        return Acceptable;  // within the limit, the program's own write, or nothing added
     }
-    qsizetype tail = 0;
-    while (tail < before.size() - head && tail < input.size() - head &&
-           before[before.size() - 1 - tail] == input[input.size() - 1 - tail]) {
-        ++tail;
+    qsizetype from = std::min(box_.selStart(), box_.selAnchor());
+    qsizetype to = std::max(box_.selStart(), box_.selAnchor());
+    // A drop lands where the mouse let go, not at the caret: find the one place where the kept
+    // head and tail of the old text meet the new one.
+    const auto fits = [&](qsizetype f, qsizetype t) {
+        return input.size() >= f + (before.size() - t) && input.startsWith(before.left(f)) &&
+               input.endsWith(before.mid(t));
+    };
+    if (!fits(from, to)) {
+        from = 0;
+        while (from < before.size() && from < input.size() && before[from] == input[from]) {
+            ++from;
+        }
+        to = from;
+        if (!fits(from, to)) {
+            return Invalid;
+        }
     }
-    const qsizetype kept = head + tail;
+    const qsizetype kept = from + (before.size() - to);
     const qsizetype inserted = input.size() - kept;
-    const qsizetype room = std::max<qsizetype>(0, limit - kept);
-    if (inserted <= room) {
-        return Acceptable;  // a deletion from an over-long text the program wrote
-    }
-    qsizetype take = room;
-    if (take > 0 && input[head + take - 1].isHighSurrogate()) {
+    qsizetype take = std::clamp<qsizetype>(limit - kept, 0, inserted);
+    if (take > 0 && input[from + take - 1].isHighSurrogate()) {
         --take;
     }
-    input = input.left(head + take) + input.right(tail);
-    position = int(head + take);
+    if (take == 0 && from == to) {
+        return Invalid;  // nothing fits: the keystroke is refused
+    }
+    input = before.left(from) + input.mid(from, take) + before.mid(to);
+    position = int(from + take);
     return Acceptable;
 }
 

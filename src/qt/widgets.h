@@ -37,8 +37,11 @@ class FilledRectangle : public QWidget {
 };
 
 // Limits what the user types or pastes to a number of characters without touching what the
-// program writes: the part the user inserted is cut so that the whole fits, a typed character
-// beyond the limit is refused, and deleting is always allowed.
+// program writes. The model holds the text and the selection as they were before the edit (the
+// view tells it of every caret move and selection), so what the edit replaced and what it
+// inserted are known, whatever characters the old and new texts share: the text outside the
+// replaced selection stays, the inserted text keeps as many leading characters as fit, a typed
+// character beyond the limit is refused, and deleting is always allowed.
 class TypingLimit : public QValidator {
   public:
     TypingLimit(const TextBox& box, QObject* parent);

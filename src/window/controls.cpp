@@ -3,6 +3,8 @@
 #include "window/inventory.h"
 #include "window/window.h"
 
+#include <algorithm>
+
 namespace fournil {
 
 Control::Control(Window& window, const ControlEntry& entry, Control* container)
@@ -67,6 +69,7 @@ void Control::setTop(int twips) {
 void Control::setVisible(bool visible) {
     if (visible_ != visible) {
         visible_ = visible;
+        window_.moveFocusOffUnreachable(*this);
         changed(Property::Visible);
     }
 }
@@ -74,6 +77,7 @@ void Control::setVisible(bool visible) {
 void Control::setEnabled(bool enabled) {
     if (enabled_ != enabled) {
         enabled_ = enabled;
+        window_.moveFocusOffUnreachable(*this);
         changed(Property::Enabled);
     }
 }
@@ -130,9 +134,15 @@ void TextBox::setText(const QString& text) {
 }
 
 void TextBox::setSelStart(int position) {
-    position = std::clamp(position, 0, int(text_.size()));
-    if (selStart_ != position) {
-        selStart_ = position;
+    setSelection(position, position);
+}
+
+void TextBox::setSelection(int anchor, int caret) {
+    anchor = std::clamp(anchor, 0, int(text_.size()));
+    caret = std::clamp(caret, 0, int(text_.size()));
+    if (selStart_ != caret || anchor_ != anchor) {
+        selStart_ = caret;
+        anchor_ = anchor;
         changed(Property::SelStart);
     }
 }

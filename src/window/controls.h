@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -156,14 +157,23 @@ class TextBox : public Control {
     // nothing. The program's writes are never cut to the typing limit.
     void setText(const QString& text);
     int maxLength() const;  // 0: no limit on typing
-    int selStart() const { return selStart_; }
-    void setSelStart(int position);
+
+    // The caret and the selection, as the user left them: the selection runs from the anchor to
+    // the caret (either way round); an empty one is just the caret.
+    int selStart() const { return selStart_; }  // the caret
+    int selAnchor() const { return anchor_; }
+    int selLength() const { return std::abs(selStart_ - anchor_); }
+    void setSelStart(int position);  // the caret, with nothing selected
+    void setSelection(int anchor, int caret);
+    void selectAll() { setSelection(0, int(text_.size())); }
+    void deselect() { setSelStart(selStart_); }
 
     std::function<void()> onChange;
 
   private:
     QString text_;
     int selStart_ = 0;
+    int anchor_ = 0;
 };
 
 class OptionButton : public Captioned {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cmath>
 
 namespace fournil {
@@ -30,8 +31,9 @@ void Form_Load(Window& w, Platform& platform) {
     const TwipSize outer = platform.display.windowSize();
     const float left = float(screen.width) / 2.0f - float(outer.width) / 2.0f;
     const float top = float(screen.height) / 2.0f - float(outer.height) / 2.0f;
-    w.Fournil.setLeft(int(std::nearbyint(left)));
-    w.Fournil.setTop(int(std::nearbyint(top)));
+    // A window larger than the screen keeps its title bar on the screen, where it can be moved.
+    w.Fournil.setLeft(std::max(0, int(std::nearbyint(left))));
+    w.Fournil.setTop(std::max(0, int(std::nearbyint(top))));
 
     const QString folder = platform.files.programFolder();
     w.Image1.setPicture(platform.pictures.load(QDir(folder).filePath(QStringLiteral("logo.gif"))));

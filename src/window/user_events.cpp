@@ -1,6 +1,9 @@
 #include "window/user_events.h"
 
 #include <QStringList>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
 
 namespace fournil {
 namespace {
@@ -17,6 +20,80 @@ QString limited(const QString& text, int limit) {
     return text.left(cut);
 }
 
+// Replaces the box's selection (or inserts at its caret) with what the user typed; refused whole
+// when it would pass the typing limit.
+void insertAtCaret(TextBox& box, const QString& typed) {
+    const int from = std::min(box.selStart(), box.selAnchor());
+    const int to = std::max(box.selStart(), box.selAnchor());
+    const QString& text = box.text();
+    if (box.maxLength() > 0 && text.size() - (to - from) + typed.size() > box.maxLength()) {
+        return;
+    }
+    userEdit(box, text.left(from) + typed + text.mid(to), from + int(typed.size()));
+}
+
+// The caret moves by whole characters as the user sees them (a surrogate pair, a letter with its
+// accent); with a selection, it goes to the selection's edge on that side.
+void moveCaret(TextBox& box, bool forward) {
+    if (box.selLength() > 0) {
+        const int edge = forward ? std::max(box.selStart(), box.selAnchor())
+                                 : std::min(box.selStart(), box.selAnchor());
+        box.setSelStart(edge);
+        return;
+    }
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, box.text());
+    finder.setPosition(box.selStart());
+    const qsizetype to = forward ? finder.toNextBoundary() : finder.toPreviousBoundary();
+    if (to >= 0) {
+        box.setSelStart(int(to));
+    }
+}
+
+void keyOnOptionButton(OptionButton& button, Key key) {
+    Window& w = button.window();
+    if (key == Key::Space) {
+        button.setSelected(true);
+        return;
+    }
+    const bool forward = key == Key::Down || key == Key::Right;
+    if (!forward && key != Key::Up && key != Key::Left) {
+        return;
+    }
+    std::vector<OptionButton*> group;
+    for (Control* c : w.controls()) {
+        if (c->kind() == Kind::OptionButton && c->container() == button.container()) {
+            group.push_back(static_cast<OptionButton*>(c));
+        }
+    }
+    std::sort(group.begin(), group.end(),
+              [](const Control* a, const Control* b) { return a->index() < b->index(); });
+    const auto at = std::find(group.begin(), group.end(), &button) - group.begin();
+    const auto n = qsizetype(group.size());
+    OptionButton& next = *group[std::size_t(((at + (forward ? 1 : -1)) % n + n) % n)];
+    w.setFocus(&next);
+    if (w.focus() == &next) {
+        next.setSelected(true);
+    }
+}
+
+void keyInTextBox(TextBox& box, Key key) {
+    switch (key) {
+        case Key::Left:
+        case Key::Right:
+            moveCaret(box, key == Key::Right);
+            break;
+        case Key::Space:
+            insertAtCaret(box, QStringLiteral(" "));
+            break;
+        case Key::KeypadDecimal:
+            // As spreadsheets do: the keypad's key gives the decimal separator of the locale.
+            insertAtCaret(box, box.window().locale().decimalPoint());
+            break;
+        default:
+            break;  // a single line: Up and Down have nowhere to go
+    }
+}
+
 }  // namespace
 
 QStringList typedCharacters(const QString& text) {
@@ -27,6 +104,18 @@ QStringList typedCharacters(const QString& text) {
         i += n - 1;
     }
     return characters;
+}
+
+bool typedCharacterAccepted(QStringView character) {
+    if (character.isEmpty()) {
+        return false;
+    }
+    const QChar c = character.front();
+    if (c.isHighSurrogate()) {
+        return character.size() > 1 && character[1].isLowSurrogate();
+    }
+    return c.isPrint() || c.category() == QChar::Other_Format ||
+           c.category() == QChar::Other_PrivateUse;
 }
 
 void userEdit(TextBox& box, const QString& text, std::optional<int> caret) {
@@ -45,7 +134,7 @@ void userPaste(TextBox& box, const QString& text) {
 }
 
 void userType(TextBox& box, QStringView character) {
-    if (!box.reachable()) {
+    if (!box.reachable() || !typedCharacterAccepted(character)) {
         return;
     }
     box.window().setFocus(&box);
@@ -53,6 +142,10 @@ void userType(TextBox& box, QStringView character) {
         return;
     }
     box.setText(box.text() + character.toString());
+}
+
+void userSelect(TextBox& box, int anchor, int caret) {
+    box.setSelection(anchor, caret);
 }
 
 void userClick(Control& control) {
@@ -71,6 +164,7 @@ void userClick(Control& control) {
         }
         case Kind::TextBox:
             control.window().setFocus(&control);
+            static_cast<TextBox&>(control).setSelStart(int(static_cast<TextBox&>(control).text().size()));
             break;
         default:
             break;
@@ -85,6 +179,64 @@ void userHover(Control& control) {
         }
     }
     control.window().runHandler(control.onMouseMove);
+}
+
+namespace {
+struct KeyRow {
+    Key key;
+    QStringView name;
+};
+constexpr KeyRow keyNames[] = {
+    {Key::Tab, u"Tab"},     {Key::Backtab, u"Backtab"}, {Key::Up, u"Up"},
+    {Key::Down, u"Down"},   {Key::Left, u"Left"},       {Key::Right, u"Right"},
+    {Key::Space, u"Space"}, {Key::KeypadDecimal, u"KP_Decimal"},
+};
+}  // namespace
+
+std::optional<Key> keyNamed(QStringView name) {
+    for (const KeyRow& row : keyNames) {
+        if (row.name == name) {
+            return row.key;
+        }
+    }
+    return std::nullopt;
+}
+
+QString keyName(Key key) {
+    for (const KeyRow& row : keyNames) {
+        if (row.key == key) {
+            return row.name.toString();
+        }
+    }
+    return {};
+}
+
+void userKey(Window& w, Key key) {
+    if (key == Key::Tab || key == Key::Backtab) {
+        if (Control* next = w.nextTabStop(w.focus(), key == Key::Tab)) {
+            w.setFocus(next, Window::FocusReason::Tab);
+        }
+        return;
+    }
+    Control* focus = w.focus();
+    if (focus == nullptr || !focus->reachable()) {
+        return;
+    }
+    switch (focus->kind()) {
+        case Kind::OptionButton:
+            keyOnOptionButton(static_cast<OptionButton&>(*focus), key);
+            break;
+        case Kind::TextBox:
+            keyInTextBox(static_cast<TextBox&>(*focus), key);
+            break;
+        case Kind::Button:
+            if (key == Key::Space) {
+                w.runHandler(static_cast<Button&>(*focus).onClick);
+            }
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace fournil

@@ -17,15 +17,38 @@ void userEdit(TextBox& box, const QString& text, std::optional<int> caret = std:
 // The user pastes over the whole text of a box; the typing limit cuts what is pasted.
 void userPaste(TextBox& box, const QString& text);
 
-// The user types one character at the end of the box; beyond the typing limit it is refused.
+// The user types one character at the end of the box; beyond the typing limit it is refused, and
+// so is a character that a line edit never inserts from the keyboard (a control character).
 void userType(TextBox& box, QStringView character);
 
+// The user moves the caret or selects with the mouse or the keyboard: the selection runs from
+// `anchor` to `caret`.
+void userSelect(TextBox& box, int anchor, int caret);
+
+// Whether a line edit inserts this typed character: printable ones, format characters, private
+// use and whole surrogate pairs; never a control character such as a tab or a line feed.
+bool typedCharacterAccepted(QStringView character);
+
 // The user clicks a control: an option button is selected (ignored inside a disabled frame),
-// the push button runs its click; a box takes the focus; anything else ignores it.
+// the push button runs its click; a box takes the focus with the caret at the end of its text,
+// where a click after the text puts it; anything else ignores it.
 void userClick(Control& control);
 
 // The mouse moves over a control, or over the bare window for `Fournil`.
 void userHover(Control& control);
+
+// The keys that the window answers itself, wherever the focus is.
+enum class Key { Tab, Backtab, Up, Down, Left, Right, Space, KeypadDecimal };
+std::optional<Key> keyNamed(QStringView name);  // "Tab" … "KP_Decimal"
+QString keyName(Key key);
+inline constexpr Key allKeys[] = {Key::Tab,  Key::Backtab, Key::Up,    Key::Down,
+                                  Key::Left, Key::Right,   Key::Space, Key::KeypadDecimal};
+
+// One key pressed with the focus where it is. Tab and Backtab follow the keyboard order; on an
+// option button the arrows move to the next or previous button of its frame and select it, and
+// Space selects it; Space clicks the push button; in a text box the arrows move the caret, Space
+// types a blank and the keypad's decimal key types the locale's decimal separator.
+void userKey(Window& w, Key key);
 
 // Splits a text into the characters a person would type one by one (surrogate pairs kept whole).
 QStringList typedCharacters(const QString& text);

@@ -122,10 +122,17 @@ bool Window::isArray(QStringView name) const {
                        [&](Control* c) { return c->entry().name == name && c->index() >= 0; });
 }
 
-void Window::setFocus(Control* control) {
-    if (focus_ != control) {
-        focus_ = control;
-        notify(Fournil, Property::Focus);
+void Window::setFocus(Control* control, FocusReason reason) {
+    if (focus_ == control || (control != nullptr && !control->reachable())) {
+        return;
+    }
+    if (focus_ != nullptr && focus_->kind() == Kind::TextBox) {
+        static_cast<TextBox*>(focus_)->deselect();
+    }
+    focus_ = control;
+    notify(Fournil, Property::Focus);
+    if (reason == FocusReason::Tab && control != nullptr && control->kind() == Kind::TextBox) {
+        static_cast<TextBox*>(control)->selectAll();
     }
 }
 
@@ -133,21 +140,66 @@ bool Window::takesTabFocus(const Control& control) const {
     if (!control.reachable()) {
         return false;
     }
-    // Within an option group only the selected button is a tab stop.
-    if (control.kind() == Kind::OptionButton) {
-        return static_cast<const OptionButton&>(control).selected();
+    if (control.kind() != Kind::OptionButton) {
+        return true;
     }
-    return true;
+    if (static_cast<const OptionButton&>(control).selected()) {
+        return true;
+    }
+    // A group with no selected button is still reached: by its first button in the order.
+    const auto sameGroup = [&](const Control* c) {
+        return c->kind() == Kind::OptionButton && c->container() == control.container();
+    };
+    if (std::any_of(all_.begin(), all_.end(), [&](const Control* c) {
+            return sameGroup(c) && static_cast<const OptionButton*>(c)->selected();
+        })) {
+        return false;
+    }
+    for (const ControlRef& ref : keyboardOrder()) {
+        const Control* c = find(ref.name, ref.index);
+        if (c != nullptr && sameGroup(c)) {
+            return c == &control;
+        }
+    }
+    return false;
 }
 
-Control* Window::firstFocusable() const {
-    for (const ControlRef& ref : keyboardOrder()) {
-        Control* c = find(ref.name, ref.index);
-        if (c != nullptr && takesTabFocus(*c)) {
+Control* Window::nextTabStop(const Control* from, bool forward) const {
+    const auto order = keyboardOrder();
+    const int n = int(order.size());
+    int start = -1;
+    for (int i = 0; i < n && from != nullptr; ++i) {
+        if (find(order[std::size_t(i)].name, order[std::size_t(i)].index) == from) {
+            start = i;
+        }
+    }
+    for (int step = 1; step <= n; ++step) {
+        const int i = start < 0 ? (forward ? step - 1 : n - step)
+                                : ((start + (forward ? step : -step)) % n + n) % n;
+        Control* c = find(order[std::size_t(i)].name, order[std::size_t(i)].index);
+        if (c != nullptr && c != from && takesTabFocus(*c)) {
             return c;
         }
     }
     return nullptr;
+}
+
+Control* Window::firstFocusable() const {
+    return nextTabStop(nullptr, true);
+}
+
+void Window::moveFocusOffUnreachable(const Control& changed) {
+    if (focus_ == nullptr || focus_->reachable()) {
+        return;
+    }
+    for (const Control* c = focus_; c != nullptr; c = c->container()) {
+        if (c == &changed) {
+            if (Control* next = nextTabStop(focus_, true)) {
+                setFocus(next);
+            }
+            return;
+        }
+    }
 }
 
 bool Window::runHandler(const std::function<void()>& handler) {

@@ -53,11 +53,23 @@ class Window {
     const QLocale& locale() const { return locale_; }
     void setLocale(const QLocale& locale) { locale_ = locale; }
 
+    // The control that has the keyboard focus. Only a reachable control takes it; when it leaves a
+    // text box, that box's selection is dropped, and when it comes by the tab key, the box's whole
+    // text is selected, as desktop line edits do.
+    enum class FocusReason { Other, Tab };
     Control* focus() const { return focus_; }
-    void setFocus(Control* control);
+    void setFocus(Control* control, FocusReason reason = FocusReason::Other);
     // The first control of the keyboard order that can take the focus now.
     Control* firstFocusable() const;
+    // A tab stop: reachable, and in an option group the selected button, or the group's first
+    // button in the keyboard order while none is selected.
     bool takesTabFocus(const Control& control) const;
+    // The next (or previous) tab stop after `from` in the keyboard order, wrapping around; from
+    // nowhere, the first (or last). Null when there is none besides `from`.
+    Control* nextTabStop(const Control* from, bool forward) const;
+    // Called when `changed` was just hidden or disabled: a focus inside it moves on to the next
+    // tab stop before anyone hears of the change, so the focus never rests on what cannot take it.
+    void moveFocusOffUnreachable(const Control& changed);
 
     // Counts the recalculation passes, nested ones included, so that tests can see how often
     // an event recalculates.

@@ -72,27 +72,28 @@ TEST(WaterFraction, IsStoredInSinglePrecision) {
 
 TEST(DetermineHyd, ReadsEachGroupInItsSelectedUnit) {
     Window w;
-    Détermine_Hyd(w);  // "% farine" 70 and "% pâte" 50
+    EXPECT_TRUE(Détermine_Hyd(w));  // "% farine" 70 and "% pâte" 50
     EXPECT_EQ(floatText(w.FracEau1), QStringLiteral("0.4117647"));
     EXPECT_EQ(w.FracEau2, 0.5f);
 
     w.optionH(1).setSelected(true);  // 70 now reads as 70 % of the dough
     w.optionH(7).setSelected(true);  // 50 over 100
-    Détermine_Hyd(w);
+    EXPECT_TRUE(Détermine_Hyd(w));
     EXPECT_EQ(w.FracEau1, 0.7f);
     EXPECT_EQ(w.FracEau2, 0.5f);
 
     // A group whose texts give no fraction keeps the one it had.
     w.H2d.setText(QStringLiteral("0"));
     w.H1.setText(QStringLiteral("abc"));
-    Détermine_Hyd(w);
+    EXPECT_FALSE(Détermine_Hyd(w));
     EXPECT_EQ(w.FracEau1, 0.7f);
     EXPECT_EQ(w.FracEau2, 0.5f);
 
     // With no button of a group selected, its fraction stays too.
+    w.H2d.setText(QStringLiteral("100"));
     w.optionH(1).setSelected(false);
     w.H1.setText(QStringLiteral("10"));
-    Détermine_Hyd(w);
+    EXPECT_TRUE(Détermine_Hyd(w));
     EXPECT_EQ(w.FracEau1, 0.7f);
 }
 

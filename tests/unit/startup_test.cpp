@@ -111,7 +111,9 @@ TEST_F(Startup, CentresTheWindowOnTheScreen) {
     const CentringRow rows[] = {
         {{15360, 11520}, {7000, 6500}, 4180, 2510},
         {{19200, 14400}, {7000, 6500}, 6100, 3950},
-        {{6000, 6000}, {7000, 6500}, -500, -250},    // larger than the screen: partly off it
+        {{6000, 6000}, {7000, 6500}, 0, 0},          // larger than the screen: its top-left corner
+        {{6000, 7000}, {7000, 6500}, 0, 250},        // too wide only: the top is still centred
+        {{20490, 11520}, {7000, 14000}, 6745, 0},    // 200 % on 1366 × 768: too tall only
         {{15361, 11520}, {7000, 6500}, 4180, 2510},  // 4180.5 goes to the even neighbour
     };
     for (const CentringRow& row : rows) {

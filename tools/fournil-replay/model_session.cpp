@@ -9,20 +9,6 @@
 namespace fournil::replay {
 namespace {
 
-// The window's outer size where no real window exists: the client area plus the frame of a
-// fixed dialog-style window.
-constexpr TwipSize modelWindowSize{6885 + 115, 6045 + 455};
-
-class FixedDisplay : public Display {
-  public:
-    explicit FixedDisplay(TwipSize screen) : screen_(screen) {}
-    TwipSize screenSize() override { return screen_; }
-    TwipSize windowSize() override { return modelWindowSize; }
-
-  private:
-    TwipSize screen_;
-};
-
 // Without a display the driver does not decode pictures; it accepts a readable file that
 // carries the GIF signature.
 class GifSignatureLoader : public PictureLoader {
@@ -51,13 +37,26 @@ class ModelSession : public Session {
 
     Window& window() override { return window_; }
     void set(TextBox& box, const QString& text) override { userPaste(box, text); }
+    // Typing starts with the caret put at the end of the box, as the End key does.
     void type(TextBox& box, const QString& text) override {
+        if (!box.reachable()) {
+            return;
+        }
+        window_.setFocus(&box);
+        box.setSelStart(int(box.text().size()));
         for (const QString& character : typedCharacters(text)) {
+            if (window_.focus() != &box) {
+                break;
+            }
             userType(box, character);
         }
     }
-    void click(Control& control) override { userClick(control); }
+    void click(Control& control) override {
+        userHover(control);
+        userClick(control);
+    }
     void hover(Control& control) override { userHover(control); }
+    void key(Key key) override { userKey(window_, key); }
     std::optional<PropValue> read(const Control& control, QStringView property) override {
         return readProperty(window_, control, property);
     }

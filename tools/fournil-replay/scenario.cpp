@@ -139,6 +139,13 @@ class Player {
             } else {
                 session().hover(c);
             }
+        } else if (verb == u"key") {
+            const auto key = keyNamed(rest.trimmed());
+            if (!key) {
+                fail(QStringLiteral("unknown key: %1").arg(rest.trimmed()));
+            }
+            session().window().resetPasses();
+            session().key(*key);
         } else if (verb == u"expect") {
             auto [ref, expected] = firstWord(rest.trimmed());
             return expect(ref, expected.trimmed());

@@ -5,6 +5,7 @@
 
 #include "window/platform.h"
 #include "window/properties.h"
+#include "window/user_events.h"
 #include "window/window.h"
 
 #include <QLocale>
@@ -24,8 +25,11 @@ class Session {
     virtual Window& window() = 0;
     virtual void set(TextBox& box, const QString& text) = 0;
     virtual void type(TextBox& box, const QString& text) = 0;
+    // A click moves the pointer over the control first, as a person's hand does.
     virtual void click(Control& control) = 0;
     virtual void hover(Control& control) = 0;
+    // One key pressed with the focus where it is.
+    virtual void key(Key key) = 0;
     // What the control shows; nullopt when it has no such property.
     virtual std::optional<PropValue> read(const Control& control, QStringView property) = 0;
     // Saves a picture of the window as it shows now; false where there is no window to show.

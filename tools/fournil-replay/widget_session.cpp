@@ -13,6 +13,9 @@
 #include <QTest>
 #include <QWindow>
 
+#include <map>
+#include <optional>
+
 namespace fournil::replay {
 namespace {
 
@@ -68,11 +71,24 @@ class WidgetSession : public Session {
         if (!widget->isVisible()) {
             return;
         }
-        // A radio button is clicked on its indicator, anything else in its middle.
-        const QPoint at = control.kind() == Kind::OptionButton ? QPoint(6, widget->height() / 2)
-                                                               : widget->rect().center();
+        // A radio button is clicked on its indicator, a box just after its text (where the caret
+        // goes to the end), anything else in its middle; the pointer gets there first.
+        QPoint at = widget->rect().center();
+        if (control.kind() == Kind::OptionButton) {
+            at = QPoint(6, widget->height() / 2);
+        } else if (control.kind() == Kind::TextBox) {
+            at = QPoint(widget->width() - 4, widget->height() / 2);
+        }
+        at = visiblePoint(control, at);
+        moveTo(control, widget->mapTo(view_.get(), at));
         QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
         settle();
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        if (edit != nullptr && edit->hasFocus() && edit->cursorPosition() != edit->text().size()) {
+            // A text longer than the box scrolls under the click: the End key finishes the job.
+            QTest::keyClick(edit, Qt::Key_End);
+            settle();
+        }
     }
 
     void hover(Control& control) override {
@@ -83,8 +99,24 @@ class WidgetSession : public Session {
         // Through the window, as the system delivers it; the bare window is its top-left corner.
         const QPoint at = &control == &window_.Fournil
                               ? QPoint(2, 2)
-                              : widget->mapTo(view_.get(), visiblePoint(control));
-        QTest::mouseMove(view_->windowHandle(), at);
+                              : widget->mapTo(view_.get(), visiblePoint(control, widget->rect().center()));
+        moveTo(control, at);
+    }
+
+    void key(Key key) override {
+        static const std::map<Key, std::pair<int, Qt::KeyboardModifiers>> keys = {
+            {Key::Tab, {Qt::Key_Tab, Qt::NoModifier}},
+            {Key::Backtab, {Qt::Key_Backtab, Qt::ShiftModifier}},
+            {Key::Up, {Qt::Key_Up, Qt::NoModifier}},
+            {Key::Down, {Qt::Key_Down, Qt::NoModifier}},
+            {Key::Left, {Qt::Key_Left, Qt::NoModifier}},
+            {Key::Right, {Qt::Key_Right, Qt::NoModifier}},
+            {Key::Space, {Qt::Key_Space, Qt::NoModifier}},
+            {Key::KeypadDecimal, {Qt::Key_Period, Qt::KeypadModifier}},
+        };
+        const auto [code, modifiers] = keys.at(key);
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target != nullptr ? target : view_.get(), Qt::Key(code), modifiers);
         settle();
     }
 
@@ -98,11 +130,39 @@ class WidgetSession : public Session {
     }
 
   private:
-    // A point of the control's widget where no other control lies in front of it: its middle
-    // when that shows, else the nearest such point.
-    QPoint visiblePoint(const Control& control) const {
+    // Moves the pointer over the control. Qt drops a move to where the pointer already rests, so
+    // a second hover at the same point passes through a neighbouring point of the same control
+    // first. The pointer is the application's, shared by every window of this run.
+    void moveTo(const Control& control, QPoint inView) {
+        const QPoint global = view_->mapToGlobal(inView);
+        if (lastPointer() == global) {
+            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                if (&control == &window_.Fournil ? view_->childAt(inView + step) == nullptr
+                                                 : owner(inView + step) == &control) {
+                    QTest::mouseMove(view_->windowHandle(), inView + step);
+                    settle();
+                    break;
+                }
+            }
+        }
+        QTest::mouseMove(view_->windowHandle(), inView);
+        lastPointer() = global;
+        settle();
+    }
+
+    static std::optional<QPoint>& lastPointer() {
+        static std::optional<QPoint> pointer;
+        return pointer;
+    }
+
+    // A point of the control's widget where no other control lies in front of it: `wanted` when
+    // that shows, else the nearest such point.
+    QPoint visiblePoint(const Control& control, QPoint wanted) const {
         QWidget* widget = view_->widgetOf(control);
-        const QPoint centre = widget->rect().center();
+        const QPoint centre = wanted;
+        if (owner(widget->mapTo(view_.get(), wanted)) == &control) {
+            return wanted;
+        }
         QPoint best = centre;
         int bestDistance = -1;
         for (int y = 0; y < widget->height(); y += 2) {
