@@ -77,6 +77,9 @@ std::optional<PropValue> readWidget(const FournilView& view, const Control& cont
     if (property == u"selstart" && edit != nullptr) {
         return PropValue::ofInt(edit->cursorPosition());
     }
+    if (property == u"sellength" && edit != nullptr) {
+        return PropValue::ofInt(edit->selectionLength());
+    }
     if (property == u"maxlength" && edit != nullptr) {
         return PropValue::ofInt(
             edit->validator() != nullptr ? static_cast<const TextBox&>(control).maxLength() : 0);

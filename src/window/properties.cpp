@@ -88,7 +88,7 @@ QStringList propertyNames(Kind kind) {
     switch (kind) {
         case Kind::TextBox:
             names << QStringLiteral("text") << QStringLiteral("selstart")
-                  << QStringLiteral("maxlength");
+                  << QStringLiteral("sellength") << QStringLiteral("maxlength");
             break;
         case Kind::OptionButton:
             names << QStringLiteral("caption") << QStringLiteral("selected");
@@ -126,6 +126,9 @@ std::optional<PropValue> readProperty(const Window& w, const Control& c, QString
     }
     if (name == u"selstart") {
         return PropValue::ofInt(static_cast<const TextBox&>(c).selStart());
+    }
+    if (name == u"sellength") {
+        return PropValue::ofInt(static_cast<const TextBox&>(c).selLength());
     }
     if (name == u"maxlength") {
         return PropValue::ofInt(static_cast<const TextBox&>(c).maxLength());
