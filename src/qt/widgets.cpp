@@ -51,30 +51,37 @@ TypingLimit::TypingLimit(const TextBox& box, QObject* parent) : QValidator(paren
 QValidator::State TypingLimit::validate(QString& input, int& position) const {
     const int limit = box_.maxLength();
     const QString& before = box_.text();
-    if (limit <= 0 || input.size() <= limit || input.size() <= before.size()) {
-        return Acceptable;  // within the limit, the program's own write, or nothing added
+    if (limit <= 0 || input.size() <= limit || input == before) {
+        return Acceptable;  // within the limit, or the program's own write
     }
+    // What the edit replaced: the selection (or the caret) it was made on.
     qsizetype from = std::min(box_.selStart(), box_.selAnchor());
     qsizetype to = std::max(box_.selStart(), box_.selAnchor());
-    // A drop lands where the mouse let go, not at the caret: find the one place where the kept
-    // head and tail of the old text meet the new one.
     const auto fits = [&](qsizetype f, qsizetype t) {
         return input.size() >= f + (before.size() - t) && input.startsWith(before.left(f)) &&
                input.endsWith(before.mid(t));
     };
     if (!fits(from, to)) {
+        // An edit away from the caret (a drop, a deletion next to it): the one span where the
+        // two texts differ.
         from = 0;
         while (from < before.size() && from < input.size() && before[from] == input[from]) {
             ++from;
         }
-        to = from;
-        if (!fits(from, to)) {
-            return Invalid;
+        qsizetype tail = 0;
+        while (tail < before.size() - from && tail < input.size() - from &&
+               before[before.size() - 1 - tail] == input[input.size() - 1 - tail]) {
+            ++tail;
         }
+        to = before.size() - tail;
     }
     const qsizetype kept = from + (before.size() - to);
     const qsizetype inserted = input.size() - kept;
-    qsizetype take = std::clamp<qsizetype>(limit - kept, 0, inserted);
+    const qsizetype room = std::max<qsizetype>(0, limit - kept);
+    if (inserted <= room) {
+        return Acceptable;  // nothing added beyond the limit, as a deletion from a long text
+    }
+    qsizetype take = room;
     if (take > 0 && input[from + take - 1].isHighSurrogate()) {
         --take;
     }

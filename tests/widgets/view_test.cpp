@@ -5,6 +5,7 @@
 #include "window/startup.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -78,6 +79,52 @@ TEST_F(View, TypingInARealBoxIsOneChangeAKeystroke) {
     EXPECT_EQ(w.focus(), &w.Q1);
 }
 
+struct PasteRow {
+    const char* name;
+    const char16_t *before;
+    int anchor, caret;  // the selection before the paste
+    const char16_t *pasted, *after;
+};
+
+// A paste keeps the text outside the replaced selection and as many leading characters of the
+// pasted text as fit in four, by every road, whatever characters the old and new texts share.
+TEST_F(View, PastesKeepTheTextOutsideTheSelectionAndWhatFits) {
+    const PasteRow rows[] = {
+        {"whole, shared digits", u"8,83", 0, 4, u"36,63", u"36,6"},
+        {"whole, shared tail", u"8,83", 0, 4, u"12,83", u"12,8"},
+        {"whole, shared comma", u"70", 0, 2, u"65,50", u"65,5"},
+        {"whole, backwards, long", u"70", 2, 0, u"1234560", u"1234"},
+        {"at the caret", u"70", 1, 1, u"123", u"7120"},
+        {"over a middle selection", u"1234", 1, 3, u"5678", u"1564"},
+        {"backwards selection", u"1234", 3, 1, u"99", u"1994"},
+        {"nothing fits", u"1234", 4, 4, u"5", u"1234"},
+        {"over a longer text the program wrote", u"10000", 0, 5, u"65,50", u"65,5"},
+    };
+    w.setLocale(QLocale(QStringLiteral("fr_FR")));
+    auto* h1 = widget<QLineEdit>(w.H1);
+    h1->setFocus();
+    for (const auto road : {"insert", "Ctrl+V", "paste()"}) {
+        for (const PasteRow& row : rows) {
+            SCOPED_TRACE(std::string(road) + ": " + row.name);
+            w.H1.setText(QString::fromUtf16(row.before));
+            h1->setSelection(row.anchor, row.caret - row.anchor);  // forwarded like a mouse drag
+            const QString pasted = QString::fromUtf16(row.pasted);
+            if (std::string(road) == "insert") {
+                h1->insert(pasted);
+            } else {
+                QGuiApplication::clipboard()->setText(pasted);
+                if (std::string(road) == "Ctrl+V") {
+                    QTest::keyClick(h1, Qt::Key_V, Qt::ControlModifier);
+                } else {
+                    h1->paste();  // the context menu's action
+                }
+            }
+            EXPECT_EQ(w.H1.text(), QString::fromUtf16(row.after));
+            EXPECT_EQ(h1->text(), QString::fromUtf16(row.after));
+        }
+    }
+}
+
 TEST_F(View, TheTypingLimitBindsTheUserOnly) {
     auto* h1 = widget<QLineEdit>(w.H1);
     h1->setFocus();
@@ -85,10 +132,7 @@ TEST_F(View, TheTypingLimitBindsTheUserOnly) {
     QTest::keyClicks(h1, QStringLiteral("12345"));
     EXPECT_EQ(w.H1.text(), QStringLiteral("1234"));
 
-    h1->selectAll();
-    h1->insert(QStringLiteral("98765"));  // a paste over the selection
-    EXPECT_EQ(w.H1.text(), QStringLiteral("9876"));
-
+    // The program writes any length; the user can delete from it but not add to it.
     w.H1.setText(QStringLiteral("100000"));
     EXPECT_EQ(h1->text(), QStringLiteral("100000"));
     QTest::keyClick(h1, Qt::Key_End);
@@ -96,6 +140,13 @@ TEST_F(View, TheTypingLimitBindsTheUserOnly) {
     EXPECT_EQ(w.H1.text(), QStringLiteral("100000"));
     QTest::keyClick(h1, Qt::Key_Backspace);
     EXPECT_EQ(w.H1.text(), QStringLiteral("10000"));
+
+    // The quantities have no limit, not even Qt's own default one.
+    const QString longText = QString(39999, u'0') + u'1';
+    widget<QLineEdit>(w.Q1)->setFocus();
+    widget<QLineEdit>(w.Q1)->selectAll();
+    widget<QLineEdit>(w.Q1)->insert(longText);
+    EXPECT_TRUE(w.Q1.text() == longText) << w.Q1.text().size() << " characters";
 }
 
 TEST_F(View, TheCaretStaysWhereAPersonExpects) {

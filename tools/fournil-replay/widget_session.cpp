@@ -74,7 +74,9 @@ class WidgetSession : public Session {
         // A radio button is clicked on its indicator, a box just after its text (where the caret
         // goes to the end), anything else in its middle; the pointer gets there first.
         QPoint at = widget->rect().center();
-        if (control.kind() == Kind::OptionButton) {
+        if (control.kind() == Kind::Window) {
+            at = QPoint(2, 2);  // the bare window, as for a hover
+        } else if (control.kind() == Kind::OptionButton) {
             at = QPoint(6, widget->height() / 2);
         } else if (control.kind() == Kind::TextBox) {
             at = QPoint(widget->width() - 4, widget->height() / 2);
@@ -137,8 +139,7 @@ class WidgetSession : public Session {
         const QPoint global = view_->mapToGlobal(inView);
         if (lastPointer() == global) {
             for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                if (&control == &window_.Fournil ? view_->childAt(inView + step) == nullptr
-                                                 : owner(inView + step) == &control) {
+                if (owner(inView + step) == &control) {
                     QTest::mouseMove(view_->windowHandle(), inView + step);
                     settle();
                     break;
@@ -181,13 +182,14 @@ class WidgetSession : public Session {
         return best;
     }
 
+    // The control under a point of the window: the bare window where no child lies.
     const Control* owner(QPoint inView) const {
         for (QWidget* w = view_->childAt(inView); w != nullptr; w = w->parentWidget()) {
             if (const Control* c = view_->controlOf(w)) {
                 return c;
             }
         }
-        return nullptr;
+        return &window_.Fournil;
     }
 
     QLineEdit* takeFocus(TextBox& box) {
