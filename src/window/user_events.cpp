@@ -164,7 +164,8 @@ void userClick(Control& control) {
         }
         case Kind::TextBox:
             control.window().setFocus(&control);
-            static_cast<TextBox&>(control).setSelStart(int(static_cast<TextBox&>(control).text().size()));
+            static_cast<TextBox&>(control).setSelStart(
+                int(static_cast<TextBox&>(control).text().size()));
             break;
         default:
             break;
@@ -187,8 +188,9 @@ struct KeyRow {
     QStringView name;
 };
 constexpr KeyRow keyNames[] = {
-    {Key::Tab, u"Tab"},     {Key::Backtab, u"Backtab"}, {Key::Up, u"Up"},
-    {Key::Down, u"Down"},   {Key::Left, u"Left"},       {Key::Right, u"Right"},
+    {Key::Tab, u"Tab"},     {Key::Backtab, u"Backtab"},
+    {Key::Up, u"Up"},       {Key::Down, u"Down"},
+    {Key::Left, u"Left"},   {Key::Right, u"Right"},
     {Key::Space, u"Space"}, {Key::KeypadDecimal, u"KP_Decimal"},
 };
 }  // namespace

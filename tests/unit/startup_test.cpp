@@ -109,7 +109,7 @@ struct CentringRow {
 
 TEST_F(Startup, CentresTheWindowOnTheScreen) {
     const CentringRow rows[] = {
-        {{15360, 11520}, {7000, 6500}, 4180, 2510},
+        {{15360, 11520}, {7000, 6500}, 4180, 2510},  // 1024 × 768
         {{19200, 14400}, {7000, 6500}, 6100, 3950},
         {{6000, 6000}, {7000, 6500}, 0, 0},          // larger than the screen: its top-left corner
         {{6000, 7000}, {7000, 6500}, 0, 250},        // too wide only: the top is still centred

@@ -43,7 +43,8 @@ struct Event {
 
 Control& controlNamed(Window& w, const QString& name) {
     const qsizetype paren = name.indexOf(u'(');
-    Control* c = paren < 0 ? w.find(name) : w.find(name.left(paren), name.mid(paren + 1).chopped(1).toInt());
+    Control* c =
+        paren < 0 ? w.find(name) : w.find(name.left(paren), name.mid(paren + 1).chopped(1).toInt());
     return *c;
 }
 
@@ -133,15 +134,17 @@ std::vector<Event> shrink(const SessionSettings& settings, std::vector<Event> ev
     return events;
 }
 
-QString writeScenario(const QString& localeName, std::uint32_t seed, const std::vector<Event>& events,
-                      const Difference& difference) {
+QString writeScenario(const QString& localeName, std::uint32_t seed,
+                      const std::vector<Event>& events, const Difference& difference) {
     QDir().mkpath(QStringLiteral("differences"));
-    const QString path = QDir(QStringLiteral("differences"))
-                             .absoluteFilePath(QStringLiteral("%1-%2.scn").arg(localeName).arg(seed));
+    const QString path =
+        QDir(QStringLiteral("differences"))
+            .absoluteFilePath(QStringLiteral("%1-%2.scn").arg(localeName).arg(seed));
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        QString text = QStringLiteral("locale %1\n# Found by the differential test, seed %2: the "
-                                      "widgets showed %3.\n")
+        QString text = QStringLiteral(
+                           "locale %1\n# Found by the differential test, seed %2: the "
+                           "widgets showed %3.\n")
                            .arg(localeName)
                            .arg(seed)
                            .arg(difference.widgets);
@@ -157,19 +160,45 @@ QString writeScenario(const QString& localeName, std::uint32_t seed, const std::
 // Texts at the edges of the fields' rules, long pastes and characters a line edit refuses.
 QStringList edgeTexts() {
     QStringList texts = {
-        QString(),           QStringLiteral("0"),       QStringLiteral("1"),
-        QStringLiteral("-1"), QStringLiteral("5"),      QStringLiteral("13"),
-        QStringLiteral("50"), QStringLiteral("70"),     QStringLiteral("72"),
-        QStringLiteral("99"), QStringLiteral("100"),    QStringLiteral("150"),
-        QStringLiteral("1200"), QStringLiteral("-100"), QStringLiteral("12,5"),
-        QStringLiteral("12.5"), QStringLiteral(",5"),   QStringLiteral("0,5"),
-        QStringLiteral("-0,5"), QStringLiteral("2/3"),  QStringLiteral("abc"),
-        QStringLiteral("-"),  QStringLiteral("1e5"),    QStringLiteral("9999"),
-        QStringLiteral("36,63"), QStringLiteral("8,83"), QStringLiteral("12,83"),
-        QStringLiteral("65,50"), QStringLiteral("1234560"), QStringLiteral(" 7 "),
-        QStringLiteral("\t5"), QStringLiteral("5\n"),   QStringLiteral("12,"),
-        QStringLiteral("1\u00a0000"), QStringLiteral("\u2212" "5"), QStringLiteral("\u0663"),
-        QStringLiteral("\uff11\uff12"), QStringLiteral("70\U0001F35E"),
+        QString(),
+        QStringLiteral("0"),
+        QStringLiteral("1"),
+        QStringLiteral("-1"),
+        QStringLiteral("5"),
+        QStringLiteral("13"),
+        QStringLiteral("50"),
+        QStringLiteral("70"),
+        QStringLiteral("72"),
+        QStringLiteral("99"),
+        QStringLiteral("100"),
+        QStringLiteral("150"),
+        QStringLiteral("1200"),
+        QStringLiteral("-100"),
+        QStringLiteral("12,5"),
+        QStringLiteral("12.5"),
+        QStringLiteral(",5"),
+        QStringLiteral("0,5"),
+        QStringLiteral("-0,5"),
+        QStringLiteral("2/3"),
+        QStringLiteral("abc"),
+        QStringLiteral("-"),
+        QStringLiteral("1e5"),
+        QStringLiteral("9999"),
+        QStringLiteral("36,63"),
+        QStringLiteral("8,83"),
+        QStringLiteral("12,83"),
+        QStringLiteral("65,50"),
+        QStringLiteral("1234560"),
+        QStringLiteral(" 7 "),
+        QStringLiteral("\t5"),
+        QStringLiteral("5\n"),
+        QStringLiteral("12,"),
+        QStringLiteral("1\u00a0000"),
+        QStringLiteral("\u2212"
+                       "5"),
+        QStringLiteral("\u0663"),
+        QStringLiteral("\uff11\uff12"),
+        QStringLiteral("70\U0001F35E"),
     };
     texts << QStringLiteral("1") + QString(320, u'0') << QString(400, u'7');
     return texts;
@@ -184,10 +213,10 @@ TEST_P(Differential, TheWidgetsShowWhatTheModelHolds) {
     const int total = qEnvironmentVariableIsSet("FOURNIL_DIFFERENTIAL_EVENTS")
                           ? qEnvironmentVariableIntValue("FOURNIL_DIFFERENTIAL_EVENTS")
                           : 4000;
-    const std::uint32_t firstSeed = qEnvironmentVariableIsSet("FOURNIL_DIFFERENTIAL_SEED")
-                                        ? std::uint32_t(qEnvironmentVariableIntValue(
-                                              "FOURNIL_DIFFERENTIAL_SEED"))
-                                        : 1;
+    const std::uint32_t firstSeed =
+        qEnvironmentVariableIsSet("FOURNIL_DIFFERENTIAL_SEED")
+            ? std::uint32_t(qEnvironmentVariableIntValue("FOURNIL_DIFFERENTIAL_SEED"))
+            : 1;
     constexpr int eventsPerSession = 60;
     const QStringList texts = edgeTexts();
     const QString typed = QStringLiteral("0123456789,.- a/\t");
@@ -238,9 +267,8 @@ TEST_P(Differential, TheWidgetsShowWhatTheModelHolds) {
                 const QString path = writeScenario(localeName, seed, minimal, *d);
                 FAIL() << "seed " << seed << ", event " << events.size() << " ("
                        << e.line().toStdString() << "): " << d->ref.toStdString() << " is "
-                       << d->model.toStdString() << " in the model and "
-                       << d->widgets.toStdString() << " in the widgets; replay: "
-                       << path.toStdString();
+                       << d->model.toStdString() << " in the model and " << d->widgets.toStdString()
+                       << " in the widgets; replay: " << path.toStdString();
             }
         }
     }

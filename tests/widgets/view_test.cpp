@@ -81,7 +81,7 @@ TEST_F(View, TypingInARealBoxIsOneChangeAKeystroke) {
 
 struct PasteRow {
     const char* name;
-    const char16_t *before;
+    const char16_t* before;
     int anchor, caret;  // the selection before the paste
     const char16_t *pasted, *after;
 };

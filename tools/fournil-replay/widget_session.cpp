@@ -99,9 +99,10 @@ class WidgetSession : public Session {
             return;
         }
         // Through the window, as the system delivers it; the bare window is its top-left corner.
-        const QPoint at = &control == &window_.Fournil
-                              ? QPoint(2, 2)
-                              : widget->mapTo(view_.get(), visiblePoint(control, widget->rect().center()));
+        const QPoint at =
+            &control == &window_.Fournil
+                ? QPoint(2, 2)
+                : widget->mapTo(view_.get(), visiblePoint(control, widget->rect().center()));
         moveTo(control, at);
     }
 
