@@ -4,6 +4,7 @@
 #include "engine/correction.h"
 #include "engine/hydration.h"
 #include "engine/lecture.h"
+#include "modes/modes.h"
 
 namespace fournil {
 namespace {
@@ -54,10 +55,9 @@ bool ecritAjout(Window& w) {
 }
 
 // Modes 1, 2, 4 and 5 (and a pass with no mode selected, which follows modes 2 and 4).
-bool calculeEquilibre(Window& w) {
+bool calculeEquilibre(Window& w, bool donneeQ1) {
     const float F1 = w.FracEau1, F2 = w.FracEau2;
     const bool farine = ajouteFarine(F1, F2);
-    const bool donneeQ1 = w.optionL(5).selected() || w.optionL(1).selected();
     TextBox& donnee = donneeQ1 ? w.Q1 : w.Q2;
     TextBox& calculee = donneeQ1 ? w.Q2 : w.Q1;
     const Pas given = lire(w, donnee);
@@ -104,21 +104,26 @@ void CalculImpossible(Window& w) {
 
 void Calcule(Window& w) {
     w.countPass();
-    if (w.optionL(1).selected() || w.optionL(2).selected()) {
+    const SelectedModes modes = selectedModes(w);
+    if (modes.any(&ModeRow::zeroesH2)) {
         w.H2.setText(QStringLiteral("0"));
     }
     // The temperature mode reads no fraction; every other mode would answer other inputs.
-    if (!Détermine_Hyd(w) && !w.optionL(3).selected()) {
+    if (!Détermine_Hyd(w) && !modes.any(&ModeRow::temperatures)) {
         CalculImpossible(w);
         return;
     }
     bool complete = false;
-    if (w.optionL(3).selected()) {
-        complete = calculeCoulage(w);
-    } else if (w.optionL(6).selected()) {
-        complete = calculePateLevain(w);
-    } else {
-        complete = calculeEquilibre(w);
+    switch (modes.computation()) {
+        case Computation::WaterTemperature:
+            complete = calculeCoulage(w);
+            break;
+        case Computation::DoughWithLevain:
+            complete = calculePateLevain(w);
+            break;
+        case Computation::Balance:
+            complete = calculeEquilibre(w, modes.any(&ModeRow::givesQ1));
+            break;
     }
     if (!complete || !Correction(w)) {
         CalculImpossible(w);

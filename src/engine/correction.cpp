@@ -2,6 +2,7 @@
 
 #include "engine/arithmetic.h"
 #include "engine/lecture.h"
+#include "modes/modes.h"
 
 namespace fournil {
 namespace {
@@ -11,19 +12,19 @@ bool negatif(const Window& w, const TextBox& field) {
     return value && *value < 0;
 }
 
-void phraseDePate(Window& w) {
+void phraseDePate(Window& w, CorrectionKind kind) {
     VideCorrection(w);
-    if (w.optionL(2).selected()) {
+    if (kind == CorrectionKind::DoughSentence) {
         w.Phrase(10).setCaption(QStringLiteral("Pour une quantité de pâte de ") + w.Q1.text() +
                                 u' ' + w.gr(1).caption() + u'.');
-    } else if (w.optionL(6).selected()) {
+    } else if (kind == CorrectionKind::QuantityCheck) {
         // Both readings are made before the decision; exactly 0 is coherent.
         const bool farine = negatif(w, w.EF(1));
         const bool eau = negatif(w, w.EF(2));
         if (farine || eau) {
             w.Phrase(10).setCaption(QStringLiteral("Incohérence dans les quantités"));
         }
-    } else if (w.optionL(3).selected()) {
+    } else if (kind == CorrectionKind::TemperatureCheck) {
         const bool chaude = negatif(w, w.Q2);
         const bool froide = negatif(w, w.EF(1));
         if (chaude || froide) {
@@ -33,7 +34,7 @@ void phraseDePate(Window& w) {
 }
 
 // The flour and the water that the levain just computed brings into a yeast recipe.
-bool correctionLevure(Window& w) {
+bool correctionLevure(Window& w, bool levainIsQ1) {
     for (int i = 4; i <= 6; ++i) {
         w.gr(i).setVisible(true);
     }
@@ -47,7 +48,7 @@ bool correctionLevure(Window& w) {
     w.Phrase(10).setCaption(QStringLiteral("Correction d'une recette à la levure"));
     w.Phrase(11).setCaption(QStringLiteral("(hydratation en % farine)"));
 
-    if (w.optionL(5).selected()) {
+    if (levainIsQ1) {
         w.X(1).setCaption(w.Q1.text());
     } else {
         // The levain obtained: what was available plus what was added, both read whole.
@@ -94,12 +95,13 @@ void VideCorrection(Window& w) {
 }
 
 bool Correction(Window& w) {
-    if (w.optionL(1).selected() || w.optionL(2).selected() || w.optionL(6).selected() ||
-        w.optionL(3).selected()) {
-        phraseDePate(w);
+    const SelectedModes modes = selectedModes(w);
+    const CorrectionKind kind = modes.correction();
+    if (kind != CorrectionKind::LevainCorrection) {
+        phraseDePate(w, kind);
         return true;
     }
-    return correctionLevure(w);
+    return correctionLevure(w, modes.any(&ModeRow::levainIsQ1));
 }
 
 }  // namespace fournil

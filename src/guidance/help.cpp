@@ -1,5 +1,7 @@
 #include "guidance/help.h"
 
+#include "modes/modes.h"
+
 namespace fournil {
 namespace {
 
@@ -15,29 +17,6 @@ const QString hydrationText = QStringLiteral(
 const QString unitText = QStringLiteral(
     "Il n'y a en fait aucune différence selon les unités, mais, comme tous les calculs sont "
     "arrondis, évitez les décimales: par exemple, préférez 1200 gr à 1.2 kg.");
-
-// The help of each mode button, by index.
-const QString modeTexts[] = {
-    QStringLiteral("Calcule la quantité d'eau et de farine d'une pâte. Par exemple pour connaître "
-                   "la proportion d'eau et de farine pour 1.2 Kg de pâte hydratée à 70."),
-    QStringLiteral("A partir d'une quantité de farine, calcule la quantité d'eau nécessaire pour "
-                   "ajuster l'hydratation d'une pâte. Par exemple pour connaître la quantité "
-                   "d'eau à ajouter pour 650gr de farine afin d'avoir une pâte hydraté à 65."),
-    QStringLiteral("Calcule les quantités d'eau chaude et d'eau froide nécessaires à l'obtention "
-                   "d'une température d'eau de coulage. Par exemple pour obtenir 32 litres d'eau "
-                   "à 26° à partir d'eau chaude à 72° et d'eau froide à 13°."),
-    QStringLiteral("Calcule la quantité d'eau ou de farine nécessaire pour ajuster l'hydratation "
-                   "d'un levain. Par exemple pour connaître la quantité de farine à ajouter avec "
-                   "1500gr de levain liquide (50-50) dans une pâte hydratée à 68 (ou pour "
-                   "l'hydrater à 68)."),
-    QStringLiteral("Calcule la quantité d'eau ou de farine nécessaire pour obtenir un levain à "
-                   "partir d'un levain d'hydratation différente. Par exemple pour adapter une "
-                   "recette qui nécessite 3500gr de levain dur (66) avec un levain "
-                   "liquide(50-50)."),
-    QStringLiteral("Calcule la quantité d'eau et de farine d'une pâte au levain: par exemple pour "
-                   "connaître la proportion d'eau et de farine pour 1.2 Kg de pâte hydratée à 70 "
-                   "contenant 150gr de levain hydraté à 100."),
-};
 
 // The help of each hydration unit; both groups share them.
 const QString unitTexts[] = {
@@ -75,8 +54,10 @@ void Simulation_MouseMove(Window& w) {
 }
 
 void optionL_MouseMove(Window& w, std::int16_t Index) {
-    if (Index >= 1 && Index <= 6) {
-        help(w, modeTexts[Index - 1]);
+    for (const ModeRow& row : modeRows()) {
+        if (int(row.mode) == Index) {
+            help(w, QString::fromUtf16(row.help));
+        }
     }
 }
 
@@ -104,8 +85,9 @@ void Q2_MouseMove(Window& w) {
     if (!w.Q2.enabled()) {
         return;
     }
-    help(w, w.optionL(2).selected() ? QStringLiteral("Entrez la quantité de farine")
-                                    : QStringLiteral("Entrez la quantité de levain"));
+    const ModeRow* mode = selectedModes(w).first();
+    help(w, mode != nullptr ? QString::fromUtf16(mode->q2Help)
+                            : QStringLiteral("Entrez la quantité de levain"));
 }
 
 void EF_MouseMove(Window& w, std::int16_t /*Index*/) {
@@ -113,7 +95,7 @@ void EF_MouseMove(Window& w, std::int16_t /*Index*/) {
 }
 
 void H1_MouseMove(Window& w) {
-    help(w, w.optionL(3).selected() ? temperatureText : hydrationText);
+    help(w, selectedModes(w).any(&ModeRow::temperatures) ? temperatureText : hydrationText);
 }
 
 void H2_MouseMove(Window& w) {
@@ -132,15 +114,9 @@ void Phrase_MouseMove(Window& w, std::int16_t Index) {
     if (Index <= 5) {
         return;
     }
-    if (w.optionL(5).selected() || w.optionL(4).selected()) {
-        help(w, QStringLiteral("La quantité de levain necessaire dépend de la température et de "
-                               "la recette. La quantité de farine dans le levain peut représenter "
-                               "entre 10% et 50% de la quantité de farine de la recette. Les "
-                               "temps de levée seront majorés en conséquence."));
-    } else if (w.optionL(2).selected()) {
-        help(w, QStringLiteral("Pour connaître les proportions eau/farine selon l'hydratation "
-                               "pour une quantité déterminée de pâte, prenez la première option: "
-                               "\"proportions eau/farine\""));
+    const ModeRow* mode = selectedModes(w).first();
+    if (mode != nullptr && mode->correctionHelp != nullptr) {
+        help(w, QString::fromUtf16(mode->correctionHelp));
     }
 }
 

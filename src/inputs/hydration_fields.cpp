@@ -1,6 +1,7 @@
 #include "engine/calcule.h"
 #include "engine/lecture.h"
 #include "inputs/fields.h"
+#include "modes/modes.h"
 
 namespace fournil {
 namespace {
@@ -46,7 +47,7 @@ void H1_Change(Window& w) {
     if (!lire(w, w.H1)) {
         w.H1.setText(QStringLiteral("0"));
     }
-    if (w.optionL(3).selected()) {
+    if (selectedModes(w).any(&ModeRow::temperatures)) {
         // The wanted water temperature, within 0 to 100, and no hotter than the hot water.
         if (const auto t = lire(w, w.H1); t && *t < 0) {
             w.H1.setText(QStringLiteral("0"));
@@ -70,7 +71,7 @@ void H2_Change(Window& w) {
     if (!lire(w, w.H2)) {
         w.H2.setText(QStringLiteral("100"));
     }
-    if (w.optionL(3).selected()) {
+    if (selectedModes(w).any(&ModeRow::temperatures)) {
         // The hot water, above 0 and at most 100, and never as cold as the cold water.
         if (const auto t = lire(w, w.H2); t && (*t <= 0 || *t > 100)) {
             w.H2.setText(QStringLiteral("100"));

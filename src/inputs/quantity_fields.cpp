@@ -1,6 +1,7 @@
 #include "engine/calcule.h"
 #include "engine/lecture.h"
 #include "inputs/fields.h"
+#include "modes/modes.h"
 
 namespace fournil {
 void Q1_Change(Window& w) {
@@ -20,7 +21,7 @@ void Q2_Change(Window& w) {
 // Whichever box changed, the cold-water temperature EF(2) is what is examined, and only in the
 // water-temperature mode: between 0 and 100, and strictly below the hot water.
 void EF_Change(Window& w, std::int16_t /*Index*/) {
-    if (!w.optionL(3).selected()) {
+    if (!selectedModes(w).any(&ModeRow::temperatures)) {
         return;
     }
     TextBox& froide = w.EF(2);

@@ -1,6 +1,7 @@
 #include "inputs/units.h"
 
 #include "engine/calcule.h"
+#include "modes/modes.h"
 
 namespace fournil {
 namespace {
@@ -34,7 +35,7 @@ void optionH_Click(Window& w, std::int16_t Index) {
         if (layout.fraction) {
             w.H2.setTop(2760);
             // Only the levain modes use a second hydration typed as a fraction.
-            if (w.optionL(4).selected() || w.optionL(5).selected() || w.optionL(6).selected()) {
+            if (selectedModes(w).any(&ModeRow::levain)) {
                 w.H2d.setVisible(true);
             }
         } else {
@@ -55,7 +56,8 @@ void optionU_Click(Window& w, std::int16_t Index) {
     // gr(6) is the reference the other unit labels copy; in the water-temperature mode gr(0)
     // stands after a temperature and keeps its "°C".
     const QString unit = w.gr(6).caption();
-    if (!w.optionL(3).selected()) {
+    const SelectedModes modes = selectedModes(w);
+    if (!modes.any(&ModeRow::temperatures)) {
         w.gr(0).setCaption(unit);
     }
     for (int i = 1; i <= 5; ++i) {
@@ -67,10 +69,10 @@ void optionU_Click(Window& w, std::int16_t Index) {
         if (w.EFLabel(1).caption() == u"d'eau") {
             w.gr(3).setCaption(litres);
         }
-        if (w.optionL(6).selected()) {
+        if (modes.any(&ModeRow::waterIsEF2)) {
             w.gr(0).setCaption(litres);
         }
-        if (w.optionL(3).selected()) {
+        if (modes.any(&ModeRow::temperatures)) {
             for (int i = 1; i <= 3; ++i) {
                 w.gr(i).setCaption(litres);
             }
