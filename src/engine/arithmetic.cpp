@@ -78,48 +78,4 @@ std::optional<float> pourcentFarine(float F1) {
     return float(*q);
 }
 
-std::optional<Equilibre> equilibre(double donnee, bool donneeQ1, float F1, float F2) {
-    const bool farine = ajouteFarine(F1, F2);
-    const Pas q = donneeQ1 ? quantiteEquilibree(donnee, F1, F2, farine)
-                           : quantiteEquilibree(donnee, F2, F1, farine);
-    if (!q) {
-        return std::nullopt;
-    }
-    const double calculee = arrondi(*q);
-    const Pas ajout = donneeQ1 ? difference(donnee, calculee) : difference(calculee, donnee);
-    if (!ajout) {
-        return std::nullopt;
-    }
-    return Equilibre{calculee, farine, *ajout};
-}
-
-std::optional<Coulage> coulage(double q1, double h1, double h2, double ef2) {
-    const Pas froide = eauFroide(q1, h1, h2, ef2);
-    const Pas chaude = froide ? eauChaude(q1, h1, h2, ef2) : froide;
-    if (!chaude) {
-        return std::nullopt;
-    }
-    return Coulage{arrondi(*froide), arrondi(*chaude)};
-}
-
-std::optional<PateLevain> pateLevain(double q1, float F1, double q2, float F2) {
-    const Pas eau = eauAjoutee(q1, F1, q2, F2);
-    const Pas base = eau ? difference(q1, q2) : eau;
-    const Pas farine = base ? difference(*base, arrondi(*eau)) : base;
-    if (!farine) {
-        return std::nullopt;
-    }
-    return PateLevain{arrondi(*eau), *farine};
-}
-
-std::optional<CorrectionLevure> correctionLevure(double levain, float F1) {
-    const auto pourcent = pourcentFarine(F1);
-    const Pas eau = pourcent ? produit(levain, F1) : Pas();
-    const Pas farine = eau ? difference(levain, arrondi(*eau)) : eau;
-    if (!farine) {
-        return std::nullopt;
-    }
-    return CorrectionLevure{levain, arrondi(*pourcent), arrondi(*eau), *farine};
-}
-
 }  // namespace fournil

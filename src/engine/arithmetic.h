@@ -34,32 +34,4 @@ Pas eauAjoutee(double q1, float F1, double q2, float F2);
 // The hydration in percent of the flour of a water fraction, stored in single precision.
 std::optional<float> pourcentFarine(float F1);
 
-// Whole calculations, as the window shows them when no field handler changes anything.
-struct Equilibre {
-    double calculee;  // rounded
-    bool farine;      // flour added, else water
-    double ajout;     // Q1 - Q2, unrounded
-};
-// Modes 1 and 5 give Q1 and compute Q2; modes 2 and 4 give Q2 and compute Q1.
-std::optional<Equilibre> equilibre(double donnee, bool donneeQ1, float F1, float F2);
-
-struct Coulage {
-    double froide, chaude;  // rounded: EF(1) and Q2
-};
-std::optional<Coulage> coulage(double q1, double h1, double h2, double ef2);
-
-struct PateLevain {
-    double eau;     // EF(2), rounded
-    double farine;  // EF(1) = (Q1 - Q2) - EF(2), unrounded
-};
-std::optional<PateLevain> pateLevain(double q1, float F1, double q2, float F2);
-
-struct CorrectionLevure {
-    double levain;       // X(1)
-    double hydratation;  // X(2), rounded
-    double eau;          // X(4), rounded
-    double farine;       // X(3), unrounded
-};
-std::optional<CorrectionLevure> correctionLevure(double levain, float F1);
-
 }  // namespace fournil

@@ -20,7 +20,7 @@ constexpr auto L = Kind::Label;
 // clang-format off
 constexpr std::array rows = std::to_array<ControlEntry>({
     // name          idx kind  container          caption or text                 Left  Top   Width Height colour  flags
-    {u"Fournil",     -1, W, u"",               -1, u"Calcul de l'Hydratation d'un Levain ou d'une Pâte", {0, 0, 6885, 6045}, button, 0},
+    {u"Fournil",     -1, W, u"",               -1, u"Calcul de l'Hydratation d'un Levain ou d'une Pâte", {0, 0, clientSize.width, clientSize.height}, button, 0},
 
     // Top bank: calculation mode and units.
     {u"Pâte",        -1, F, u"Fournil",        -1, u"Pâte",                   {240, 120, 2175, 975},  button, 0},
@@ -54,14 +54,14 @@ constexpr std::array rows = std::to_array<ControlEntry>({
     {u"gr",           1, L, u"Fournil",        -1, u"gr",                     {1875, 2280, 180, 195}, button, 0},
     {u"H1",          -1, T, u"Fournil",        -1, u"70",                     {3720, 2280, 660, 285}, cyan, FourCharacters},
     {u"H1d",         -1, T, u"Fournil",        -1, u"100",                    {3720, 2400, 660, 285}, cyan, Hidden | FourCharacters},
-    {u"pourcent2",   -1, L, u"Fournil",        -1, u"% (/farine)",            {4440, 2280, 720, 195}, button, AutoWidth},
+    {u"pourcent2",   -1, L, u"Fournil",        -1, u"% (/farine)",            {4440, 2280, 720, 195}, button, 0},
     {u"Phrase",       3, L, u"Fournil",        -1, u"il faut",                {120, 2880, 945, 195},  button, RightAligned},
     {u"Phrase",       4, L, u"Fournil",        -1, u"de farine                   ", {1800, 2880, 1755, 195}, button, RightAligned},
     {u"Q2",          -1, T, u"Fournil",        -1, u"706",                    {1155, 2850, 660, 285}, field, Bold | Disabled},
     {u"gr",           2, L, u"Fournil",        -1, u"gr",                     {1875, 2880, 180, 195}, button, 0},
     {u"H2",          -1, T, u"Fournil",        -1, u"50",                     {3720, 2880, 660, 285}, green, Hidden | FourCharacters},
     {u"H2d",         -1, T, u"Fournil",        -1, u"100",                    {3720, 3000, 660, 285}, green, Hidden | FourCharacters},
-    {u"pourcent1",   -1, L, u"Fournil",        -1, u"% (/pâte)",              {4440, 2880, 645, 195}, button, Hidden | AutoWidth},
+    {u"pourcent1",   -1, L, u"Fournil",        -1, u"% (/pâte)",              {4440, 2880, 645, 195}, button, Hidden},
     {u"Phrase",       5, L, u"Fournil",        -1, u"et",                     {600, 3480, 375, 195},  button, RightAligned},
     {u"EF",           1, T, u"Fournil",        -1, u"394",                    {1155, 3435, 660, 285}, field, Bold | Disabled},
     {u"gr",           3, L, u"Fournil",        -1, u"gr",                     {1875, 3480, 180, 195}, button, 0},

@@ -21,7 +21,6 @@ enum Flag : std::uint16_t {
     RightAligned = 1u << 6,
     Centred = 1u << 7,
     FourCharacters = 1u << 8,  // typing limit of the hydration fields
-    AutoWidth = 1u << 9,       // width follows the caption
 };
 
 struct Geometry {
@@ -44,6 +43,10 @@ struct ControlEntry {
 };
 
 inline constexpr QStringView windowName = u"Fournil";
+// The window's client area, in twips; the program never changes it.
+inline constexpr struct {
+    int width, height;
+} clientSize{6885, 6045};
 inline constexpr int typingLimit = 4;
 
 // Every control of the window, the window first, containers before their contents, in the order

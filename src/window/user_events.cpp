@@ -94,18 +94,8 @@ void keyInTextBox(TextBox& box, Key key) {
     }
 }
 
-}  // namespace
-
-QStringList typedCharacters(const QString& text) {
-    QStringList characters;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype n = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        characters.append(text.mid(i, n));
-        i += n - 1;
-    }
-    return characters;
-}
-
+// Whether a line edit inserts this typed character: printable ones, format characters, private
+// use and whole surrogate pairs; never a control character such as a tab or a line feed.
 bool typedCharacterAccepted(QStringView character) {
     if (character.isEmpty()) {
         return false;
@@ -116,6 +106,18 @@ bool typedCharacterAccepted(QStringView character) {
     }
     return c.isPrint() || c.category() == QChar::Other_Format ||
            c.category() == QChar::Other_PrivateUse;
+}
+
+}  // namespace
+
+QStringList typedCharacters(const QString& text) {
+    QStringList characters;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        characters.append(text.mid(i, n));
+        i += n - 1;
+    }
+    return characters;
 }
 
 void userEdit(TextBox& box, const QString& text, std::optional<int> caret) {

@@ -25,10 +25,6 @@ void userType(TextBox& box, QStringView character);
 // `anchor` to `caret`.
 void userSelect(TextBox& box, int anchor, int caret);
 
-// Whether a line edit inserts this typed character: printable ones, format characters, private
-// use and whole surrogate pairs; never a control character such as a tab or a line feed.
-bool typedCharacterAccepted(QStringView character);
-
 // The user clicks a control: an option button is selected (ignored inside a disabled frame),
 // the push button runs its click; a box takes the focus with the caret at the end of its text,
 // where a click after the text puts it; anything else ignores it.

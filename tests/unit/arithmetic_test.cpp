@@ -1,4 +1,5 @@
 #include "engine/arithmetic.h"
+#include "engine/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -22,32 +23,32 @@ struct BalanceRow {
     float F1, F2;
     double computed;
     bool flour;
-    double added;
 };
 
+// The steps the pass takes: which column, then the unrounded quantity, rounded as it is written.
 TEST(Balance, WorkedValuesOfTheFourBalanceModes) {
     const BalanceRow rows[] = {
-        {"mode 1: 1200 at 70", 1200, true, percentOfFlour(70), 0, 706, false, 494},
-        {"mode 1 keystroke: 12005 at 70", 12005, true, percentOfFlour(70), 0, 7062, false, 4943},
+        {"mode 1: 1200 at 70", 1200, true, percentOfFlour(70), 0, 706, false},
+        {"mode 1 keystroke: 12005 at 70", 12005, true, percentOfFlour(70), 0, 7062, false},
         // 1072.50002, not 1072.5, because F1 is single precision.
-        {"mode 2: 650 of flour at 65", 650, false, percentOfFlour(65), 0, 1073, false, 423},
-        {"mode 2: 650,5 of flour", 650.5, false, percentOfFlour(65), 0, 1073, false, 422.5},
+        {"mode 2: 650 of flour at 65", 650, false, percentOfFlour(65), 0, 1073, false},
+        {"mode 2: 650,5 of flour", 650.5, false, percentOfFlour(65), 0, 1073, false},
         {"mode 4: 1500 at 50 % pâte to 68", 1500, false, percentOfFlour(68), percentOfDough(50),
-         1853, true, 353},
-        {"mode 4: 1500,5", 1500.5, false, percentOfFlour(68), percentOfDough(50), 1854, true,
-         353.5},
+         1853, true},
+        {"mode 4: 1500,5", 1500.5, false, percentOfFlour(68), percentOfDough(50), 1854, true},
         {"mode 5: 3500 at 66 from 50 % pâte", 3500, true, percentOfFlour(66), percentOfDough(50),
-         2783, true, 717},
-        {"equal fractions take the water column", 800, true, 0.5f, 0.5f, 800, false, 0},
-        {"mode 4 wetter: water added", 1000, false, 0.6f, 0.5f, 1250, false, 250},
+         2783, true},
+        {"equal fractions take the water column", 800, true, 0.5f, 0.5f, 800, false},
+        {"mode 4 wetter: water added", 1000, false, 0.6f, 0.5f, 1250, false},
     };
     for (const BalanceRow& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto r = equilibre(row.given, row.givenQ1, row.F1, row.F2);
-        ASSERT_TRUE(r);
-        EXPECT_EQ(r->calculee, row.computed);
-        EXPECT_EQ(r->farine, row.flour);
-        EXPECT_EQ(r->ajout, row.added);
+        const bool flour = ajouteFarine(row.F1, row.F2);
+        EXPECT_EQ(flour, row.flour);
+        const auto q = row.givenQ1 ? quantiteEquilibree(row.given, row.F1, row.F2, flour)
+                                   : quantiteEquilibree(row.given, row.F2, row.F1, flour);
+        ASSERT_TRUE(q);
+        EXPECT_EQ(arrondi(*q), row.computed);
     }
 }
 
@@ -60,14 +61,14 @@ TEST(Balance, TheHalfOfMode2IsNotAHalfInSinglePrecision) {
 
 TEST(Balance, FaultsGiveNoValue) {
     // Mode 4 towards a hydration of 0 for a levain that holds water divides by F1 = 0.
-    EXPECT_FALSE(equilibre(1500, false, 0.0f, 0.5f));
+    EXPECT_FALSE(quantiteEquilibree(1500, 0.5f, 0.0f, true));
     // Flour column of modes 1 and 5 with F2 = 0 needs a negative F1.
-    EXPECT_FALSE(equilibre(1200, true, -0.1f, 0.0f));
+    EXPECT_FALSE(quantiteEquilibree(1200, -0.1f, 0.0f, true));
     // Water column with a divisor 1 - F1 of exactly 0 (mode 2 or 4), or 0 / 0 (modes 1 and 5).
-    EXPECT_FALSE(equilibre(1000, false, 1.0f, 0.5f));
-    EXPECT_FALSE(equilibre(1000, true, 1.0f, 1.0f));
+    EXPECT_FALSE(quantiteEquilibree(1000, 0.5f, 1.0f, false));
+    EXPECT_FALSE(quantiteEquilibree(1000, 1.0f, 1.0f, false));
     // Overflow from an absurd quantity.
-    EXPECT_FALSE(equilibre(std::numeric_limits<double>::max(), true, -0.5f, -1.0f));
+    EXPECT_FALSE(quantiteEquilibree(std::numeric_limits<double>::max(), -0.5f, -1.0f, false));
 }
 
 struct CoulageRow {
@@ -82,23 +83,22 @@ TEST(Coulage, WorkedValuesAndHalves) {
         {32, 10, 72, 13, 34, -2},  // wanted colder than the cold water
     };
     for (const CoulageRow& row : rows) {
-        const auto r = coulage(row.q1, row.h1, row.h2, row.ef2);
-        ASSERT_TRUE(r);
-        EXPECT_EQ(r->froide, row.cold);
-        EXPECT_EQ(r->chaude, row.hot);
+        const auto cold = eauFroide(row.q1, row.h1, row.h2, row.ef2);
+        const auto hot = eauChaude(row.q1, row.h1, row.h2, row.ef2);
+        ASSERT_TRUE(cold && hot);
+        EXPECT_EQ(arrondi(*cold), row.cold);
+        EXPECT_EQ(arrondi(*hot), row.hot);
     }
-    EXPECT_FALSE(coulage(32, 26, 50, 50));  // hot and cold at the same temperature
+    EXPECT_FALSE(eauFroide(32, 26, 50, 50));  // hot and cold at the same temperature
 }
 
 TEST(PateLevain, WorkedValuesAndIncoherence) {
-    const auto r = pateLevain(1200, percentOfFlour(70), 150, percentOfFlour(100));
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->eau, 419);
-    EXPECT_EQ(r->farine, 631);
-    const auto tooMuch = pateLevain(100, percentOfFlour(70), 150, percentOfFlour(100));
+    const auto water = eauAjoutee(1200, percentOfFlour(70), 150, percentOfFlour(100));
+    ASSERT_TRUE(water);
+    EXPECT_EQ(arrondi(*water), 419);
+    const auto tooMuch = eauAjoutee(100, percentOfFlour(70), 150, percentOfFlour(100));
     ASSERT_TRUE(tooMuch);
-    EXPECT_LT(tooMuch->eau, 0);
-    EXPECT_LT(tooMuch->farine, 0);
+    EXPECT_LT(*tooMuch, 0);
 }
 
 struct CorrectionRow {
@@ -108,6 +108,8 @@ struct CorrectionRow {
     double hydration, water, flour;
 };
 
+// The steps of the recipe correction: the hydration in % of the flour, the water the levain
+// holds, rounded as written, and the flour that remains.
 TEST(CorrectionLevure, WorkedValues) {
     const CorrectionRow rows[] = {
         {"mode 4", 1853, percentOfFlour(68), 68, 750, 1103},
@@ -118,13 +120,14 @@ TEST(CorrectionLevure, WorkedValues) {
     };
     for (const CorrectionRow& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto r = correctionLevure(row.levain, row.F1);
-        ASSERT_TRUE(r);
-        EXPECT_EQ(r->hydratation, row.hydration);
-        EXPECT_EQ(r->eau, row.water);
-        EXPECT_EQ(r->farine, row.flour);
+        const auto percent = pourcentFarine(row.F1);
+        const auto water = produit(row.levain, row.F1);
+        ASSERT_TRUE(percent && water);
+        EXPECT_EQ(arrondi(*percent), row.hydration);
+        EXPECT_EQ(arrondi(*water), row.water);
+        EXPECT_EQ(difference(row.levain, arrondi(*water)), row.flour);
     }
-    EXPECT_FALSE(correctionLevure(1000, 1.0f));  // divides by 1 - F1 = 0
+    EXPECT_FALSE(pourcentFarine(1.0f));  // divides by 1 - F1 = 0
 }
 
 }  // namespace

@@ -42,7 +42,9 @@ class ScriptedDisplay : public Display {
   public:
     explicit ScriptedDisplay(TwipSize screen) : screen_(screen) {}
     TwipSize screenSize() override { return screen_; }
-    TwipSize windowSize() override { return {6885 + 115, 6045 + 455}; }
+    TwipSize windowSize() override {
+        return {clientSize.width + 115, clientSize.height + 455};
+    }
 
   private:
     TwipSize screen_;
