@@ -42,7 +42,7 @@ struct ModeLayout {
     const char16_t* phrase3 = u"";
     bool q2Result = true;  // Q2 bold and disabled, else an input
     const char16_t* phrase4 = u"";
-    bool h2Shown = true;                // and pourcent1
+    bool h2Shown = true;  // and pourcent1
     const char16_t* phrase5 = u"";
     const char16_t* phrase0 = nullptr;  // the right half of row 3, or null when it stays hidden
 };
@@ -57,7 +57,7 @@ struct ExampleInput {
 // where the caret is left (right after the example's first number).
 struct WorkedExample {
     int massUnit = 1;
-    std::array<int, 2> hydrationUnits{};  // 0: none
+    std::array<int, 2> hydrationUnits{};   // 0: none
     std::array<ExampleInput, 4> inputs{};  // a null field ends the list
     TextBox& (*caretField)(Window&) = nullptr;
     int caretPosition = 0;
@@ -67,16 +67,16 @@ struct ModeRow {
     Mode mode;
     ModeLayout layout;
     Computation computation = Computation::Balance;
-    bool givesQ1 = false;         // the balance computes Q2 from Q1, else Q1 from Q2
-    bool zeroesH2 = false;        // a pass first writes "0" into H2: no second hydration
-    bool temperatures = false;    // H1, H2 and EF(2) are temperatures; no hydration units
-    bool levain = false;          // the second hydration may be a fraction (H2d shown)
-    bool waterIsEF2 = false;      // the second result EF(2) is water, in litres under "l/kg"
+    bool givesQ1 = false;       // the balance computes Q2 from Q1, else Q1 from Q2
+    bool zeroesH2 = false;      // a pass first writes "0" into H2: no second hydration
+    bool temperatures = false;  // H1, H2 and EF(2) are temperatures; no hydration units
+    bool levain = false;        // the second hydration may be a fraction (H2d shown)
+    bool waterIsEF2 = false;    // the second result EF(2) is water, in litres under "l/kg"
     CorrectionKind correction = CorrectionKind::None;
-    bool levainIsQ1 = false;      // the correction's levain is Q1, else EF(1) + Q2
-    const char16_t* help = u"";   // over the mode's button
+    bool levainIsQ1 = false;     // the correction's levain is Q1, else EF(1) + Q2
+    const char16_t* help = u"";  // over the mode's button
     const char16_t* q2Help = u"Entrez la quantité de levain";  // over Q2 while it is an input
-    const char16_t* correctionHelp = nullptr;  // over the correction lines
+    const char16_t* correctionHelp = nullptr;                  // over the correction lines
     WorkedExample example;
 };
 

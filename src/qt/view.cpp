@@ -207,67 +207,27 @@ void FournilView::mirrorAll(const Control& control) {
 }
 
 void FournilView::propertyChanged(const Control& control, Property property) {
-    QWidget* widget = widgetOf(control);
-    if (widget == nullptr) {
+    if (widgetOf(control) == nullptr) {
         return;  // not built yet: mirrorAll covers it
     }
     switch (property) {
         case Property::Text:
         case Property::SelStart:
-            if (control.kind() == Kind::TextBox) {
-                const auto& box = static_cast<const TextBox&>(control);
-                auto* edit = static_cast<QLineEdit*>(widget);
-                const QSignalBlocker block(edit);
-                if (edit->text() != box.text()) {
-                    edit->setText(box.text());
-                }
-                if (box.selLength() > 0) {
-                    edit->setSelection(box.selAnchor(), box.selStart() - box.selAnchor());
-                } else {
-                    edit->setCursorPosition(box.selStart());
-                }
-            }
+            applyText(control);
             break;
         case Property::Caption:
-            switch (control.kind()) {
-                case Kind::Window:
-                    setWindowTitle(static_cast<const Captioned&>(control).caption());
-                    break;
-                case Kind::Frame:
-                    static_cast<QGroupBox*>(widget)->setTitle(
-                        static_cast<const Captioned&>(control).caption());
-                    break;
-                case Kind::OptionButton:
-                case Kind::Button:
-                    static_cast<QAbstractButton*>(widget)->setText(
-                        static_cast<const Captioned&>(control).caption());
-                    break;
-                case Kind::Label:
-                    static_cast<CaptionLabel*>(widget)->setCaption(
-                        static_cast<const Captioned&>(control).caption());
-                    break;
-                default:
-                    break;
-            }
-            applyGeometry(control);
+            applyCaption(control);
             break;
         case Property::Visible:
             if (control.kind() != Kind::Window) {
-                widget->setVisible(control.visible());
+                widgetOf(control)->setVisible(control.visible());
             }
             break;
         case Property::Enabled:
-            widget->setEnabled(control.enabled());
+            widgetOf(control)->setEnabled(control.enabled());
             break;
         case Property::Selected:
-            if (control.kind() == Kind::OptionButton) {
-                auto* button = static_cast<QRadioButton*>(widget);
-                const bool selected = static_cast<const OptionButton&>(control).selected();
-                const QSignalBlocker block(button);
-                button->setChecked(selected);
-                // Within a group only the selected button is a tab stop.
-                button->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
-            }
+            applySelected(control);
             break;
         case Property::Left:
         case Property::Top:
@@ -283,14 +243,71 @@ void FournilView::propertyChanged(const Control& control, Property property) {
             applyFocus();
             break;
         case Property::Picture:
-            if (control.kind() == Kind::Picture) {
-                const auto& picture = static_cast<const PictureBox&>(control).picture();
-                const auto* image = dynamic_cast<const QtPicture*>(picture.get());
-                static_cast<QLabel*>(widget)->setPixmap(
-                    image != nullptr ? QPixmap::fromImage(image->image) : QPixmap());
-            }
+            applyPicture(control);
             break;
     }
+}
+
+void FournilView::applyText(const Control& control) {
+    if (control.kind() != Kind::TextBox) {
+        return;
+    }
+    const auto& box = static_cast<const TextBox&>(control);
+    auto* edit = static_cast<QLineEdit*>(widgetOf(control));
+    const QSignalBlocker block(edit);
+    if (edit->text() != box.text()) {
+        edit->setText(box.text());
+    }
+    if (box.selLength() > 0) {
+        edit->setSelection(box.selAnchor(), box.selStart() - box.selAnchor());
+    } else {
+        edit->setCursorPosition(box.selStart());
+    }
+}
+
+void FournilView::applyCaption(const Control& control) {
+    QWidget* widget = widgetOf(control);
+    const QString& caption = static_cast<const Captioned&>(control).caption();
+    switch (control.kind()) {
+        case Kind::Window:
+            setWindowTitle(caption);
+            break;
+        case Kind::Frame:
+            static_cast<QGroupBox*>(widget)->setTitle(caption);
+            break;
+        case Kind::OptionButton:
+        case Kind::Button:
+            static_cast<QAbstractButton*>(widget)->setText(caption);
+            break;
+        case Kind::Label:
+            static_cast<CaptionLabel*>(widget)->setCaption(caption);
+            break;
+        default:
+            return;
+    }
+    applyGeometry(control);
+}
+
+void FournilView::applySelected(const Control& control) {
+    if (control.kind() != Kind::OptionButton) {
+        return;
+    }
+    auto* button = static_cast<QRadioButton*>(widgetOf(control));
+    const bool selected = static_cast<const OptionButton&>(control).selected();
+    const QSignalBlocker block(button);
+    button->setChecked(selected);
+    // Within a group only the selected button is a tab stop.
+    button->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void FournilView::applyPicture(const Control& control) {
+    if (control.kind() != Kind::Picture) {
+        return;
+    }
+    const auto& picture = static_cast<const PictureBox&>(control).picture();
+    const auto* image = dynamic_cast<const QtPicture*>(picture.get());
+    static_cast<QLabel*>(widgetOf(control))
+        ->setPixmap(image != nullptr ? QPixmap::fromImage(image->image) : QPixmap());
 }
 
 void FournilView::applyGeometry(const Control& control) {

@@ -33,6 +33,10 @@ class FournilView : public QWidget, public WindowObserver {
   private:
     QWidget* create(Control& control, QWidget* parent);
     void mirrorAll(const Control& control);
+    void applyText(const Control& control);
+    void applyCaption(const Control& control);
+    void applySelected(const Control& control);
+    void applyPicture(const Control& control);
     void applyGeometry(const Control& control);
     QRect fitted(const Control& control, QRect place) const;
     void applyColour(const Control& control);

@@ -44,9 +44,7 @@ struct ControlEntry {
 
 inline constexpr QStringView windowName = u"Fournil";
 // The window's client area, in twips; the program never changes it.
-inline constexpr struct {
-    int width, height;
-} clientSize{6885, 6045};
+inline constexpr struct { int width, height; } clientSize{6885, 6045};
 inline constexpr int typingLimit = 4;
 
 // Every control of the window, the window first, containers before their contents, in the order

@@ -1,5 +1,5 @@
 #include "engine/calcule.h"
-#include "window/properties.h"
+#include "readback.h"
 
 #include <gtest/gtest.h>
 

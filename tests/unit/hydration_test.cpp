@@ -1,6 +1,6 @@
 #include "engine/hydration.h"
 #include "engine/numbers.h"
-#include "window/properties.h"
+#include "readback.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "window/properties.h"
+#include "readback.h"
 
 #include <gtest/gtest.h>
 

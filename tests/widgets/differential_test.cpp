@@ -4,7 +4,7 @@
 
 #include "session.h"
 
-#include "window/properties.h"
+#include "readback.h"
 #include "window/user_events.h"
 
 #include <QDir>

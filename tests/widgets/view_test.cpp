@@ -1,6 +1,6 @@
 #include "qt/view.h"
 #include "qt/platform_qt.h"
-#include "qt/widget_reading.h"
+#include "readback.h"
 #include "window/binding.h"
 #include "window/startup.h"
 

@@ -4,7 +4,7 @@
 // model session talks to the model alone; the widget session goes through the real Qt widgets.
 
 #include "window/platform.h"
-#include "window/properties.h"
+#include "readback.h"
 #include "window/user_events.h"
 #include "window/window.h"
 

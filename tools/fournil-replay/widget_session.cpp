@@ -2,7 +2,7 @@
 
 #include "qt/platform_qt.h"
 #include "qt/view.h"
-#include "qt/widget_reading.h"
+#include "readback.h"
 #include "window/binding.h"
 #include "window/startup.h"
 #include "window/user_events.h"
@@ -124,7 +124,7 @@ class WidgetSession : public Session {
     }
 
     std::optional<PropValue> read(const Control& control, QStringView property) override {
-        return qt::readWidget(*view_, control, property);
+        return readWidget(*view_, control, property);
     }
 
     bool saveScreenshot(const QString& path) override {

@@ -1,8 +1,10 @@
 #pragma once
 
-// Reading the model's properties by name, as the scenario driver and the tests refer to them
-// (`Q1.text`, `optionL(3).selected`, `FracEau1`), and their one canonical text.
+// Reading what a window shows by property name (`Q1.text`, `optionL(3).selected`, `FracEau1`),
+// from the model or from the real widgets, with one canonical text per value. For the scenario
+// driver and the tests only: the program itself never reads its controls by name.
 
+#include "qt/view.h"
 #include "window/window.h"
 
 #include <QString>
@@ -40,7 +42,12 @@ QString floatText(float value);     // 7 significant digits, C locale
 
 // The properties that a control of this kind has, in the order `dump` lists them.
 QStringList propertyNames(Kind kind);
+// What the model holds; nullopt when the control has no such property.
 std::optional<PropValue> readProperty(const Window& w, const Control& control, QStringView name);
+// What the widgets show, under the same names; what no widget shows (the pass counter) comes
+// from the model.
+std::optional<PropValue> readWidget(const qt::FournilView& view, const Control& control,
+                                    QStringView name);
 
 // The window-level values, in the order `dump` lists them.
 QStringList windowValueNames();
