@@ -1,7 +1,7 @@
 // How long the model takes to open a window and to answer a keystroke. Figures only: the targets
 // are read from the output, never asserted.
 
-#include "window/binding.h"
+#include "wiring/binding.h"
 #include "window/startup.h"
 #include "window/user_events.h"
 

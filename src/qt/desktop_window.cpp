@@ -1,6 +1,6 @@
 #include "qt/desktop_window.h"
 
-#include "window/binding.h"
+#include "wiring/binding.h"
 #include "window/startup.h"
 
 #include <QLocale>

@@ -1,7 +1,5 @@
 #include "window/startup.h"
 
-#include "engine/calcule.h"
-
 #include <QDir>
 
 #include <algorithm>
@@ -42,10 +40,6 @@ void Form_Load(Window& w, Platform& platform) {
     w.UniteMasse = 1;
     w.UniteH1 = 2;
     w.UniteH2 = 5;
-
-    // The stored result texts need not agree with the stored inputs: one recalculation makes the
-    // first window already show the answer to what it shows.
-    Calcule(w);
 }
 
 void openWindow(Window& w) {

@@ -1,5 +1,5 @@
 #include "engine/numbers.h"
-#include "window/binding.h"
+#include "wiring/binding.h"
 #include "window/startup.h"
 #include "window/user_events.h"
 

@@ -1,5 +1,5 @@
 #include "window/startup.h"
-#include "window/binding.h"
+#include "wiring/binding.h"
 
 #include <QDir>
 #include <QFile>

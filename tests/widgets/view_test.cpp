@@ -1,7 +1,7 @@
 #include "qt/view.h"
 #include "qt/platform_qt.h"
 #include "readback.h"
-#include "window/binding.h"
+#include "wiring/binding.h"
 #include "window/startup.h"
 
 #include <QApplication>

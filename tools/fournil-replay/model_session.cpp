@@ -1,6 +1,6 @@
 #include "session.h"
 
-#include "window/binding.h"
+#include "wiring/binding.h"
 #include "window/startup.h"
 #include "window/user_events.h"
 

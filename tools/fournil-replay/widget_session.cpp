@@ -3,7 +3,7 @@
 #include "qt/platform_qt.h"
 #include "qt/view.h"
 #include "readback.h"
-#include "window/binding.h"
+#include "wiring/binding.h"
 #include "window/startup.h"
 #include "window/user_events.h"
 

@@ -1,9 +1,10 @@
-#include "window/binding.h"
+#include "wiring/binding.h"
 
 #include "guidance/examples.h"
 #include "guidance/help.h"
 #include "inputs/fields.h"
 #include "inputs/units.h"
+#include "engine/calcule.h"
 #include "modes/mode_selection.h"
 #include "window/startup.h"
 
@@ -51,7 +52,12 @@ std::function<void()> handler(Window& w, Plain plain, Indexed indexed, int index
 }  // namespace
 
 void bindHandlers(Window& w, Platform& platform) {
-    w.onLoad = [&w, &platform] { Form_Load(w, platform); };
+    // The stored result texts need not agree with the stored inputs: one recalculation makes the
+    // first window already show the answer to what it shows.
+    w.onLoad = [&w, &platform] {
+        Form_Load(w, platform);
+        Calcule(w);
+    };
     for (const Binding& b : bindings) {
         for (Control* c : w.controls()) {
             if (c->entry().name != b.name) {
