@@ -143,7 +143,7 @@ QWidget* FournilView::create(Control& control, QWidget* parent) {
             auto* button = new QRadioButton(parent);
             // The model keeps the groups exclusive and decides what a click selects.
             button->setAutoExclusive(false);
-            connect(button, &QRadioButton::clicked, this, [this, &control, button] {
+            connect(button, &QRadioButton::clicked, this, [&control, button] {
                 userClick(control);
                 const QSignalBlocker block(button);
                 button->setChecked(static_cast<OptionButton&>(control).selected());

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
+#include <QByteArray>
 
-#include <cstdlib>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     // Headless by default: no test may need a display.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     }
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

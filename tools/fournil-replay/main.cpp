@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<QApplication> app;
     if (widgets) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
         }
         app = std::make_unique<QApplication>(argc, argv);
     }
