@@ -9,69 +9,69 @@ namespace {
 
 // Finite operands give a non-finite result exactly when the operation divided by zero, was
 // invalid or overflowed, so the result itself tells, whatever the compiler does with flags.
-Pas checked(double r) {
-    return std::isfinite(r) ? Pas(r) : std::nullopt;
+Step checked(double r) {
+    return std::isfinite(r) ? Step(r) : std::nullopt;
 }
 
 }  // namespace
 
-Pas produit(double a, double b) {
+Step product(double a, double b) {
     return checked(a * b);
 }
-Pas quotient(double a, double b) {
+Step quotient(double a, double b) {
     return checked(a / b);
 }
-Pas somme(double a, double b) {
+Step sum(double a, double b) {
     return checked(a + b);
 }
-Pas difference(double a, double b) {
+Step difference(double a, double b) {
     return checked(a - b);
 }
 
-bool ajouteFarine(float F1, float F2) {
+bool addsFlour(float F1, float F2) {
     return F1 < F2;
 }
 
-Pas quantiteEquilibree(double donnee, float fDonnee, float fAutre, bool farine) {
-    if (farine) {
-        const Pas p = produit(donnee, fDonnee);
-        return p ? quotient(*p, fAutre) : p;
+Step balancedQuantity(double given, float fGiven, float fOther, bool flour) {
+    if (flour) {
+        const Step p = product(given, fGiven);
+        return p ? quotient(*p, fOther) : p;
     }
-    const Pas facteur = difference(1.0, fDonnee);
-    const Pas p = facteur ? produit(donnee, *facteur) : facteur;
-    const Pas diviseur = p ? difference(1.0, fAutre) : p;
-    return diviseur ? quotient(*p, *diviseur) : diviseur;
+    const Step factor = difference(1.0, fGiven);
+    const Step p = factor ? product(given, *factor) : factor;
+    const Step divisor = p ? difference(1.0, fOther) : p;
+    return divisor ? quotient(*p, *divisor) : divisor;
 }
 
 namespace {
 
 // Q1 × (a − b) / (h2 − ef2), in that order.
-Pas melange(double q1, double a, double b, double h2, double ef2) {
-    const Pas ecart = difference(a, b);
-    const Pas p = ecart ? produit(q1, *ecart) : ecart;
-    const Pas diviseur = p ? difference(h2, ef2) : p;
-    return diviseur ? quotient(*p, *diviseur) : diviseur;
+Step mix(double q1, double a, double b, double h2, double ef2) {
+    const Step ecart = difference(a, b);
+    const Step p = ecart ? product(q1, *ecart) : ecart;
+    const Step divisor = p ? difference(h2, ef2) : p;
+    return divisor ? quotient(*p, *divisor) : divisor;
 }
 
 }  // namespace
 
-Pas eauFroide(double q1, double h1, double h2, double ef2) {
-    return melange(q1, h2, h1, h2, ef2);
+Step coldWater(double q1, double h1, double h2, double ef2) {
+    return mix(q1, h2, h1, h2, ef2);
 }
-Pas eauChaude(double q1, double h1, double h2, double ef2) {
-    return melange(q1, h1, ef2, h2, ef2);
+Step hotWater(double q1, double h1, double h2, double ef2) {
+    return mix(q1, h1, ef2, h2, ef2);
 }
 
-Pas eauAjoutee(double q1, float F1, double q2, float F2) {
-    const Pas a = produit(q1, F1);
-    const Pas b = a ? produit(q2, F2) : a;
+Step addedWater(double q1, float F1, double q2, float F2) {
+    const Step a = product(q1, F1);
+    const Step b = a ? product(q2, F2) : a;
     return b ? difference(*a, *b) : b;
 }
 
-std::optional<float> pourcentFarine(float F1) {
-    const Pas p = produit(F1, 100.0);
-    const Pas d = p ? difference(1.0, F1) : p;
-    const Pas q = d ? quotient(*p, *d) : d;
+std::optional<float> percentOfFlour(float F1) {
+    const Step p = product(F1, 100.0);
+    const Step d = p ? difference(1.0, F1) : p;
+    const Step q = d ? quotient(*p, *d) : d;
     if (!q || !std::isfinite(float(*q))) {
         return std::nullopt;
     }

@@ -10,28 +10,28 @@
 
 namespace fournil {
 
-using Pas = std::optional<double>;
+using Step = std::optional<double>;
 
 // Each arithmetic step: no value unless the result is finite (the operands always are).
-Pas produit(double a, double b);
-Pas quotient(double a, double b);
-Pas somme(double a, double b);
-Pas difference(double a, double b);
+Step product(double a, double b);
+Step quotient(double a, double b);
+Step sum(double a, double b);
+Step difference(double a, double b);
 
 // The balance rule (modes 1, 2, 4, 5): flour is added when F(given side) < F(other side);
 // otherwise water. `donnee` is the given quantity, `fDonnee` the fraction of its own side (F1 for
 // Q1, F2 for Q2), `fAutre` the other one. The unrounded computed quantity.
-bool ajouteFarine(float F1, float F2);
-Pas quantiteEquilibree(double donnee, float fDonnee, float fAutre, bool farine);
+bool addsFlour(float F1, float F2);
+Step balancedQuantity(double given, float fGiven, float fOther, bool flour);
 
 // Mode 3: the cold water (`froide`), then the hot water, unrounded.
-Pas eauFroide(double q1, double h1, double h2, double ef2);
-Pas eauChaude(double q1, double h1, double h2, double ef2);
+Step coldWater(double q1, double h1, double h2, double ef2);
+Step hotWater(double q1, double h1, double h2, double ef2);
 
 // Mode 6: the water to add, unrounded: Q1 × F1 − Q2 × F2.
-Pas eauAjoutee(double q1, float F1, double q2, float F2);
+Step addedWater(double q1, float F1, double q2, float F2);
 
 // The hydration in percent of the flour of a water fraction, stored in single precision.
-std::optional<float> pourcentFarine(float F1);
+std::optional<float> percentOfFlour(float F1);
 
 }  // namespace fournil

@@ -12,6 +12,6 @@ namespace fournil {
 void Calcule(Window& w);
 
 // What a pass that cannot complete leaves in the lower sentence.
-void CalculImpossible(Window& w);
+void showCalculationImpossible(Window& w);
 
 }  // namespace fournil

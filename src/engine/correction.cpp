@@ -1,40 +1,40 @@
 #include "engine/correction.h"
 
 #include "engine/arithmetic.h"
-#include "engine/lecture.h"
+#include "engine/reading.h"
 #include "modes/modes.h"
 
 namespace fournil {
 namespace {
 
-bool negatif(const Window& w, const TextBox& field) {
-    const Pas value = lire(w, field);
+bool isNegative(const Window& w, const TextBox& field) {
+    const Step value = readNumber(w, field);
     return value && *value < 0;
 }
 
-void phraseDePate(Window& w, CorrectionKind kind) {
-    VideCorrection(w);
+void writeDoughSentence(Window& w, CorrectionKind kind) {
+    clearCorrection(w);
     if (kind == CorrectionKind::DoughSentence) {
         w.Phrase(10).setCaption(QStringLiteral("Pour une quantité de pâte de ") + w.Q1.text() +
                                 u' ' + w.gr(1).caption() + u'.');
     } else if (kind == CorrectionKind::QuantityCheck) {
         // Both readings are made before the decision; exactly 0 is coherent.
-        const bool farine = negatif(w, w.EF(1));
-        const bool eau = negatif(w, w.EF(2));
-        if (farine || eau) {
+        const bool flour = isNegative(w, w.EF(1));
+        const bool water = isNegative(w, w.EF(2));
+        if (flour || water) {
             w.Phrase(10).setCaption(QStringLiteral("Incohérence dans les quantités"));
         }
     } else if (kind == CorrectionKind::TemperatureCheck) {
-        const bool chaude = negatif(w, w.Q2);
-        const bool froide = negatif(w, w.EF(1));
-        if (chaude || froide) {
+        const bool hot = isNegative(w, w.Q2);
+        const bool cold = isNegative(w, w.EF(1));
+        if (hot || cold) {
             w.Phrase(10).setCaption(QStringLiteral("Incohérence dans les températures"));
         }
     }
 }
 
 // The flour and the water that the levain just computed brings into a yeast recipe.
-bool correctionLevure(Window& w, bool levainIsQ1) {
+bool writeLevainCorrection(Window& w, bool levainIsQ1) {
     for (int i = 4; i <= 6; ++i) {
         w.gr(i).setVisible(true);
     }
@@ -52,37 +52,39 @@ bool correctionLevure(Window& w, bool levainIsQ1) {
         w.X(1).setCaption(w.Q1.text());
     } else {
         // The levain obtained: what was available plus what was added, both read whole.
-        const Pas ajout = lire(w, w.EF(1)), disponible = lire(w, w.Q2);
-        const Pas levain = ajout && disponible ? somme(*ajout, *disponible) : Pas();
-        if (!levain) {
+        const Step added = readNumber(w, w.EF(1)), available = readNumber(w, w.Q2);
+        const Step levainMass = added && available ? sum(*added, *available) : Step();
+        if (!levainMass) {
             return false;
         }
-        w.X(1).setCaption(texteNonArrondi(*levain, w.locale()));
+        w.X(1).setCaption(unroundedText(*levainMass, w.locale()));
     }
     const float F1 = w.FracEau1;
-    const auto pourcent = pourcentFarine(F1);
-    if (!pourcent) {
+    const auto percent = percentOfFlour(F1);
+    if (!percent) {
         return false;
     }
-    w.X(2).setCaption(texteArrondi(*pourcent));
-    const Pas levain = lire(w, w.X(1).caption());
-    const Pas eau = levain ? produit(*levain, F1) : Pas();
-    if (!eau) {
+    w.X(2).setCaption(roundedText(*percent));
+    // The numbers are taken as the sentence shows them, rounded where it rounds.
+    const Step levainMass = readNumber(w, w.X(1).caption());
+    const Step water = levainMass ? product(*levainMass, F1) : Step();
+    if (!water) {
         return false;
     }
-    w.X(4).setCaption(texteArrondi(*eau));
-    const Pas total = lire(w, w.X(1).caption()), eauEcrite = lire(w, w.X(4).caption());
-    const Pas farine = total && eauEcrite ? difference(*total, *eauEcrite) : Pas();
-    if (!farine) {
+    w.X(4).setCaption(roundedText(*water));
+    const Step total = readNumber(w, w.X(1).caption()),
+               writtenWater = readNumber(w, w.X(4).caption());
+    const Step flour = total && writtenWater ? difference(*total, *writtenWater) : Step();
+    if (!flour) {
         return false;
     }
-    w.X(3).setCaption(texteNonArrondi(*farine, w.locale()));
+    w.X(3).setCaption(unroundedText(*flour, w.locale()));
     return true;
 }
 
 }  // namespace
 
-void VideCorrection(Window& w) {
+void clearCorrection(Window& w) {
     for (int i = 1; i <= 4; ++i) {
         w.X(i).setCaption(QString());
     }
@@ -98,10 +100,10 @@ bool Correction(Window& w) {
     const SelectedModes modes = selectedModes(w);
     const CorrectionKind kind = modes.correction();
     if (kind != CorrectionKind::LevainCorrection) {
-        phraseDePate(w, kind);
+        writeDoughSentence(w, kind);
         return true;
     }
-    return correctionLevure(w, modes.any(&ModeRow::levainIsQ1));
+    return writeLevainCorrection(w, modes.any(&ModeRow::levainIsQ1));
 }
 
 }  // namespace fournil

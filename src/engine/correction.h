@@ -10,6 +10,6 @@ namespace fournil {
 bool Correction(Window& w);
 
 // Empties the lower sentence: the correction numbers, their units and the lines.
-void VideCorrection(Window& w);
+void clearCorrection(Window& w);
 
 }  // namespace fournil

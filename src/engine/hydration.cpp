@@ -6,29 +6,29 @@
 
 namespace fournil {
 
-std::optional<float> fractionEau(UniteHydratation unite, QStringView hydratation,
-                                 QStringView denominateur, const QLocale& locale) {
-    const auto a = LectureLocale(hydratation, locale);
+std::optional<float> waterFraction(HydrationUnit unit, QStringView hydration,
+                                   QStringView denominator, const QLocale& locale) {
+    const auto a = LectureLocale(hydration, locale);
     if (!a) {
         return std::nullopt;
     }
     double quotient = 0;
-    switch (unite) {
-        case UniteHydratation::PourcentPate:
+    switch (unit) {
+        case HydrationUnit::PercentOfDough:
             quotient = *a / 100.0;
             break;
-        case UniteHydratation::PourcentFarine:
+        case HydrationUnit::PercentOfFlour:
             quotient = *a / (*a + 100.0);
             break;
-        case UniteHydratation::FractionPate:
-        case UniteHydratation::FractionFarine: {
+        case HydrationUnit::FractionOfDough:
+        case HydrationUnit::FractionOfFlour: {
             // The denominator is read by the locale like every other number: "3,5" is three
             // and a half in French, not 3.
-            const auto b = LectureLocale(denominateur, locale);
+            const auto b = LectureLocale(denominator, locale);
             if (!b) {
                 return std::nullopt;
             }
-            quotient = unite == UniteHydratation::FractionPate ? *a / *b : *a / (*a + *b);
+            quotient = unit == HydrationUnit::FractionOfDough ? *a / *b : *a / (*a + *b);
             break;
         }
     }
@@ -52,20 +52,21 @@ bool store(float& fraction, std::optional<float> value) {
 // One group: a percent unit, then (independently) a fraction unit; exactly one is selected.
 bool convertGroup(const Window& w, int first, const TextBox& field, const TextBox& denominator,
                   float& fraction) {
-    using enum UniteHydratation;
+    using enum HydrationUnit;
     const QLocale& locale = w.locale();
     bool ok = true;
     if (w.optionH(first).selected()) {
-        ok = store(fraction, fractionEau(PourcentPate, field.text(), {}, locale)) && ok;
+        ok = store(fraction, waterFraction(PercentOfDough, field.text(), {}, locale)) && ok;
     } else if (w.optionH(first + 1).selected()) {
-        ok = store(fraction, fractionEau(PourcentFarine, field.text(), {}, locale)) && ok;
+        ok = store(fraction, waterFraction(PercentOfFlour, field.text(), {}, locale)) && ok;
     }
     if (w.optionH(first + 2).selected()) {
-        ok = store(fraction, fractionEau(FractionPate, field.text(), denominator.text(), locale)) &&
+        ok = store(fraction,
+                   waterFraction(FractionOfDough, field.text(), denominator.text(), locale)) &&
              ok;
     } else if (w.optionH(first + 3).selected()) {
         ok = store(fraction,
-                   fractionEau(FractionFarine, field.text(), denominator.text(), locale)) &&
+                   waterFraction(FractionOfFlour, field.text(), denominator.text(), locale)) &&
              ok;
     }
     return ok;

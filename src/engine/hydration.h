@@ -7,13 +7,13 @@
 namespace fournil {
 
 // The four hydration units, in the order of each group's buttons.
-enum class UniteHydratation { PourcentPate = 1, PourcentFarine, FractionPate, FractionFarine };
+enum class HydrationUnit { PercentOfDough = 1, PercentOfFlour, FractionOfDough, FractionOfFlour };
 
 // The water fraction of one hydration: a number typed in its unit (and, for the fraction units,
 // the denominator), stored in single precision. No value when a text is not a number or the
 // result would not be finite (a zero divisor), so that no such fraction is ever stored.
-std::optional<float> fractionEau(UniteHydratation unite, QStringView hydratation,
-                                 QStringView denominateur, const QLocale& locale);
+std::optional<float> waterFraction(HydrationUnit unit, QStringView hydration,
+                                   QStringView denominator, const QLocale& locale);
 
 // Turns H1/H1d and H2/H2d, each read in the unit selected in its group, into FracEau1 and
 // FracEau2. A group without a selected unit, or whose texts give no fraction, keeps its value;

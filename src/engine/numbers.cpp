@@ -145,13 +145,13 @@ double LecturePoint(QStringView text) {
     return *value;
 }
 
-double arrondi(double value) {
+double roundHalfEven(double value) {
     // nearbyint rounds by the current mode, which is to nearest, ties to even.
     return std::nearbyint(value);
 }
 
-QString texteArrondi(double value) {
-    const double whole = arrondi(value);
+QString roundedText(double value) {
+    const double whole = roundHalfEven(value);
     std::array<char, 400> buffer{};
     auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), whole,
                                    std::chars_format::fixed, 0);
@@ -159,7 +159,7 @@ QString texteArrondi(double value) {
     return text == u"-0" ? QStringLiteral("0") : text;
 }
 
-QString texteNonArrondi(double value, const QLocale& locale) {
+QString unroundedText(double value, const QLocale& locale) {
     if (value == 0 || !std::isfinite(value)) {
         return value == 0 ? QStringLiteral("0") : QString();
     }

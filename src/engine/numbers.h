@@ -24,13 +24,13 @@ std::optional<double> LectureLocale(QStringView text, const QLocale& locale);
 double LecturePoint(QStringView text);
 
 // To the nearest integer, an exact half going to the even one (2.5 gives 2, -2.5 gives -2).
-double arrondi(double value);
+double roundHalfEven(double value);
 
 // A rounded result: the integer's decimal digits, "-" before a negative one.
-QString texteArrondi(double value);
+QString roundedText(double value);
 
 // An unrounded result: at most 15 significant digits, no trailing zeros, the locale's decimal
 // separator, no thousands separator, never an exponent.
-QString texteNonArrondi(double value, const QLocale& locale);
+QString unroundedText(double value, const QLocale& locale);
 
 }  // namespace fournil

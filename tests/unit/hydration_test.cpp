@@ -9,13 +9,13 @@
 namespace fournil {
 namespace {
 
-using enum UniteHydratation;
+using enum HydrationUnit;
 const QLocale french(QStringLiteral("fr_FR"));
 const QLocale c = QLocale::c();
 
 struct ConversionRow {
     const char* name;
-    UniteHydratation unit;
+    HydrationUnit unit;
     const char16_t* typed;
     const char16_t* denominator;
     const QLocale* locale;
@@ -24,34 +24,34 @@ struct ConversionRow {
 
 TEST(WaterFraction, ConvertsEveryUnit) {
     const ConversionRow rows[] = {
-        {"% pâte 50", PourcentPate, u"50", u"", &c, "0.5"},
-        {"% pâte 99", PourcentPate, u"99", u"", &c, "0.99"},
-        {"% farine 70", PourcentFarine, u"70", u"", &c, "0.4117647"},
-        {"% farine 60", PourcentFarine, u"60", u"", &c, "0.375"},
-        {"% farine 66", PourcentFarine, u"66", u"", &c, "0.3975904"},
-        {"% farine 68", PourcentFarine, u"68", u"", &c, "0.4047619"},
-        {"% farine 65", PourcentFarine, u"65", u"", &c, "0.3939394"},
-        {"fraction pâte 2/5", FractionPate, u"2", u"5", &c, "0.4"},
-        {"fraction pâte 2/3", FractionPate, u"2", u"3", &c, "0.6666667"},
-        {"fraction farine 2/3", FractionFarine, u"2", u"3", &c, "0.4"},
-        {"fraction farine 70/100", FractionFarine, u"70", u"100", &c, "0.4117647"},
-        {"fraction pâte 70/100 is % pâte 70", FractionPate, u"70", u"100", &c, "0.7"},
-        {"fraction pâte 2 over 3,5", FractionPate, u"2", u"3,5", &french, "0.5714286"},
-        {"fraction pâte 2 over 3.5", FractionPate, u"2", u"3.5", &c, "0.5714286"},
+        {"% pâte 50", PercentOfDough, u"50", u"", &c, "0.5"},
+        {"% pâte 99", PercentOfDough, u"99", u"", &c, "0.99"},
+        {"% farine 70", PercentOfFlour, u"70", u"", &c, "0.4117647"},
+        {"% farine 60", PercentOfFlour, u"60", u"", &c, "0.375"},
+        {"% farine 66", PercentOfFlour, u"66", u"", &c, "0.3975904"},
+        {"% farine 68", PercentOfFlour, u"68", u"", &c, "0.4047619"},
+        {"% farine 65", PercentOfFlour, u"65", u"", &c, "0.3939394"},
+        {"fraction pâte 2/5", FractionOfDough, u"2", u"5", &c, "0.4"},
+        {"fraction pâte 2/3", FractionOfDough, u"2", u"3", &c, "0.6666667"},
+        {"fraction farine 2/3", FractionOfFlour, u"2", u"3", &c, "0.4"},
+        {"fraction farine 70/100", FractionOfFlour, u"70", u"100", &c, "0.4117647"},
+        {"fraction pâte 70/100 is % pâte 70", FractionOfDough, u"70", u"100", &c, "0.7"},
+        {"fraction pâte 2 over 3,5", FractionOfDough, u"2", u"3,5", &french, "0.5714286"},
+        {"fraction pâte 2 over 3.5", FractionOfDough, u"2", u"3.5", &c, "0.5714286"},
         // The denominator of "fraction farine" is read by the locale too: 2 / 5.5, not 2 / 5.
-        {"fraction farine 2 over 3,5", FractionFarine, u"2", u"3,5", &french, "0.3636364"},
-        {"fraction farine 2 over 0,5", FractionFarine, u"2", u"0,5", &french, "0.8"},
-        {"% pâte 12,5 French", PourcentPate, u"12,5", u"", &french, "0.125"},
-        {"% farine -100 divides by zero", PourcentFarine, u"-100", u"", &c, ""},
-        {"fraction farine 0 over 0", FractionFarine, u"0", u"0", &c, ""},
-        {"fraction pâte over 0", FractionPate, u"3", u"0", &c, ""},
-        {"fraction pâte 0 over 0", FractionPate, u"0", u"0", &c, ""},
-        {"not a number", PourcentPate, u"abc", u"", &c, ""},
-        {"denominator not a number", FractionPate, u"2", u"", &c, ""},
+        {"fraction farine 2 over 3,5", FractionOfFlour, u"2", u"3,5", &french, "0.3636364"},
+        {"fraction farine 2 over 0,5", FractionOfFlour, u"2", u"0,5", &french, "0.8"},
+        {"% pâte 12,5 French", PercentOfDough, u"12,5", u"", &french, "0.125"},
+        {"% farine -100 divides by zero", PercentOfFlour, u"-100", u"", &c, ""},
+        {"fraction farine 0 over 0", FractionOfFlour, u"0", u"0", &c, ""},
+        {"fraction pâte over 0", FractionOfDough, u"3", u"0", &c, ""},
+        {"fraction pâte 0 over 0", FractionOfDough, u"0", u"0", &c, ""},
+        {"not a number", PercentOfDough, u"abc", u"", &c, ""},
+        {"denominator not a number", FractionOfDough, u"2", u"", &c, ""},
     };
     for (const ConversionRow& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto f = fractionEau(row.unit, QString::fromUtf16(row.typed),
+        const auto f = waterFraction(row.unit, QString::fromUtf16(row.typed),
                                    QString::fromUtf16(row.denominator), *row.locale);
         EXPECT_EQ(f ? floatText(*f) : QString(), QString::fromLatin1(row.fraction));
     }
@@ -59,12 +59,12 @@ TEST(WaterFraction, ConvertsEveryUnit) {
 
 TEST(WaterFraction, NeverStoresANonFiniteFraction) {
     const QString huge = QStringLiteral("1") + QString(60, u'0');  // beyond single precision
-    EXPECT_FALSE(fractionEau(PourcentPate, huge, {}, c));
-    EXPECT_FALSE(fractionEau(FractionPate, huge, u"0,001", french));
+    EXPECT_FALSE(waterFraction(PercentOfDough, huge, {}, c));
+    EXPECT_FALSE(waterFraction(FractionOfDough, huge, u"0,001", french));
 }
 
 TEST(WaterFraction, IsStoredInSinglePrecision) {
-    const auto f = fractionEau(PourcentFarine, u"70", {}, c);
+    const auto f = waterFraction(PercentOfFlour, u"70", {}, c);
     ASSERT_TRUE(f);
     EXPECT_EQ(*f, float(70.0 / 170.0));
     EXPECT_NE(double(*f), 70.0 / 170.0);

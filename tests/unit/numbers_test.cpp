@@ -94,7 +94,7 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
         {-0.4, -0.0}, {24.949, 25},
     };
     for (const auto& [value, rounded] : rows) {
-        EXPECT_EQ(arrondi(value), rounded) << value;
+        EXPECT_EQ(roundHalfEven(value), rounded) << value;
     }
 }
 
@@ -122,8 +122,8 @@ TEST(NumberTexts, RoundedAndUnroundedTexts) {
     };
     for (const TextRow& row : rows) {
         SCOPED_TRACE(row.value);
-        EXPECT_EQ(texteArrondi(row.value), QString::fromUtf16(row.rounded));
-        EXPECT_EQ(texteNonArrondi(row.value, *row.locale), QString::fromUtf16(row.unrounded));
+        EXPECT_EQ(roundedText(row.value), QString::fromUtf16(row.rounded));
+        EXPECT_EQ(unroundedText(row.value, *row.locale), QString::fromUtf16(row.unrounded));
     }
 }
 
@@ -135,13 +135,13 @@ TEST(NumberTexts, EveryWrittenTextReadsBack) {
     for (const QLocale* locale : {&c, &french, &english}) {
         for (int i = 0; i < 2000; ++i) {
             const double value = std::ldexp(mantissa(random), exponent(random));
-            const QString unrounded = texteNonArrondi(value, *locale);
+            const QString unrounded = unroundedText(value, *locale);
             const auto back = LectureLocale(unrounded, *locale);
             ASSERT_TRUE(back) << unrounded.toStdString();
-            EXPECT_EQ(texteNonArrondi(*back, *locale), unrounded);
-            const auto whole = LectureLocale(texteArrondi(value), *locale);
+            EXPECT_EQ(unroundedText(*back, *locale), unrounded);
+            const auto whole = LectureLocale(roundedText(value), *locale);
             ASSERT_TRUE(whole);
-            EXPECT_EQ(*whole, arrondi(value) + 0.0);
+            EXPECT_EQ(*whole, roundHalfEven(value) + 0.0);
         }
     }
 }

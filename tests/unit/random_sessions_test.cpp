@@ -1,10 +1,11 @@
 #include "engine/numbers.h"
-#include "wiring/binding.h"
 #include "window/startup.h"
 #include "window/user_events.h"
+#include "wiring/binding.h"
 
 #include <gtest/gtest.h>
 
+#include "edge_texts.h"
 #include "fake_platform.h"
 
 #include "qstring_printer.h"
@@ -21,34 +22,7 @@ class RandomSessions : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RandomSessions, NestingStaysShallowAndFieldsStayNumbers) {
     const QLocale locale(QString::fromLatin1(GetParam()));
-    const QStringList texts = {
-        QStringLiteral("0"),
-        QStringLiteral("1"),
-        QStringLiteral("-1"),
-        QStringLiteral("5"),
-        QStringLiteral("13"),
-        QStringLiteral("50"),
-        QStringLiteral("72"),
-        QStringLiteral("99"),
-        QStringLiteral("100"),
-        QStringLiteral("150"),
-        QStringLiteral("1200"),
-        QStringLiteral("-100"),
-        QStringLiteral("12,5"),
-        QStringLiteral("12.5"),
-        QStringLiteral(",5"),
-        QStringLiteral("0,5"),
-        QStringLiteral("0.5"),
-        QStringLiteral("-0,5"),
-        QStringLiteral("2/3"),
-        QStringLiteral("abc"),
-        QStringLiteral(""),
-        QStringLiteral("-"),
-        QStringLiteral("1e5"),
-        QStringLiteral("9999"),
-        QStringLiteral("1") + QString(320, u'0'),
-        QStringLiteral(" 7 "),
-    };
+    const QStringList texts = testing::edgeTexts();
     testing::BareMachine machine;
     std::mt19937 random(1234);
     auto pick = [&](int n) { return int(random() % unsigned(n)); };

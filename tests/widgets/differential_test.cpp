@@ -7,6 +7,8 @@
 #include "readback.h"
 #include "window/user_events.h"
 
+#include "edge_texts.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -157,53 +159,6 @@ QString writeScenario(const QString& localeName, std::uint32_t seed,
     return path;
 }
 
-// Texts at the edges of the fields' rules, long pastes and characters a line edit refuses.
-QStringList edgeTexts() {
-    QStringList texts = {
-        QString(),
-        QStringLiteral("0"),
-        QStringLiteral("1"),
-        QStringLiteral("-1"),
-        QStringLiteral("5"),
-        QStringLiteral("13"),
-        QStringLiteral("50"),
-        QStringLiteral("70"),
-        QStringLiteral("72"),
-        QStringLiteral("99"),
-        QStringLiteral("100"),
-        QStringLiteral("150"),
-        QStringLiteral("1200"),
-        QStringLiteral("-100"),
-        QStringLiteral("12,5"),
-        QStringLiteral("12.5"),
-        QStringLiteral(",5"),
-        QStringLiteral("0,5"),
-        QStringLiteral("-0,5"),
-        QStringLiteral("2/3"),
-        QStringLiteral("abc"),
-        QStringLiteral("-"),
-        QStringLiteral("1e5"),
-        QStringLiteral("9999"),
-        QStringLiteral("36,63"),
-        QStringLiteral("8,83"),
-        QStringLiteral("12,83"),
-        QStringLiteral("65,50"),
-        QStringLiteral("1234560"),
-        QStringLiteral(" 7 "),
-        QStringLiteral("\t5"),
-        QStringLiteral("5\n"),
-        QStringLiteral("12,"),
-        QStringLiteral("1\u00a0000"),
-        QStringLiteral("\u2212"
-                       "5"),
-        QStringLiteral("\u0663"),
-        QStringLiteral("\uff11\uff12"),
-        QStringLiteral("70\U0001F35E"),
-    };
-    texts << QStringLiteral("1") + QString(320, u'0') << QString(400, u'7');
-    return texts;
-}
-
 class Differential : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(Differential, TheWidgetsShowWhatTheModelHolds) {
@@ -218,7 +173,7 @@ TEST_P(Differential, TheWidgetsShowWhatTheModelHolds) {
             ? std::uint32_t(qEnvironmentVariableIntValue("FOURNIL_DIFFERENTIAL_SEED"))
             : 1;
     constexpr int eventsPerSession = 60;
-    const QStringList texts = edgeTexts();
+    const QStringList texts = testing::edgeTexts();
     const QString typed = QStringLiteral("0123456789,.- a/\t");
 
     int played = 0;

@@ -7,12 +7,12 @@
 
 namespace fournil {
 
-inline std::optional<double> lire(const Window& w, QStringView text) {
+inline std::optional<double> readNumber(const Window& w, QStringView text) {
     return LectureLocale(text, w.locale());
 }
 
-inline std::optional<double> lire(const Window& w, const TextBox& field) {
-    return lire(w, field.text());
+inline std::optional<double> readNumber(const Window& w, const TextBox& field) {
+    return readNumber(w, field.text());
 }
 
 }  // namespace fournil
