@@ -19,12 +19,12 @@ Step sum(double a, double b);
 Step difference(double a, double b);
 
 // The balance rule (modes 1, 2, 4, 5): flour is added when F(given side) < F(other side);
-// otherwise water. `donnee` is the given quantity, `fDonnee` the fraction of its own side (F1 for
-// Q1, F2 for Q2), `fAutre` the other one. The unrounded computed quantity.
+// otherwise water. `given` is the given quantity, `fGiven` the fraction of its own side (F1 for
+// Q1, F2 for Q2), `fOther` the other one. The unrounded computed quantity.
 bool addsFlour(float F1, float F2);
 Step balancedQuantity(double given, float fGiven, float fOther, bool flour);
 
-// Mode 3: the cold water (`froide`), then the hot water, unrounded.
+// Mode 3: the cold water, then the hot water, unrounded.
 Step coldWater(double q1, double h1, double h2, double ef2);
 Step hotWater(double q1, double h1, double h2, double ef2);
 
