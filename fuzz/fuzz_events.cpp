@@ -1,0 +1,237 @@
+// A libFuzzer harness: its input is decoded into a session of user events on the window model
+// (set, type, key, click, hover), under the C or the French locale, and after every event the
+// window must still keep its promises. A broken promise aborts with a message saying which.
+
+#include "engine/numbers.h"
+#include "window/user_events.h"
+#include "wiring/binding.h"
+#include "window/startup.h"
+
+#include "fake_platform.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+namespace fournil {
+namespace {
+
+// Deep enough for every repair chain (the deepest seen in long random sessions is 6: an event, a
+// field's handler, its repair, the repaired field's handler, the recalculation, a result's
+// handler), far below the window's own guard of Window::maximumNesting.
+constexpr int nestingBound = 40;
+// A mode switch is the busiest event: three unit handlers and a final pass, each nesting a few.
+constexpr long passBound = 200;
+// Beyond 15 significant digits the written texts are themselves rounded, by rule.
+constexpr double exactMagnitude = 1e15;
+
+[[noreturn]] void broken(const char* what, const QString& detail = {}) {
+    std::fprintf(stderr, "fournil fuzz: broken promise: %s %s\n", what, qPrintable(detail));
+    std::abort();
+}
+
+// Texts at the rules' edges and characters that other alphabets and keyboards bring.
+const QStringList& dictionary() {
+    static const QStringList texts = {
+        QString(),
+        QStringLiteral("-"),
+        QStringLiteral(","),
+        QStringLiteral("."),
+        QStringLiteral("12,"),
+        QStringLiteral(",5"),
+        QStringLiteral("1e308"),
+        QStringLiteral("-100"),
+        QStringLiteral("0,5"),
+        QStringLiteral("9999"),
+        QString(400, u'9'),
+        QStringLiteral("abc"),
+        QStringLiteral("  "),
+        QStringLiteral("\u00a0"),
+        QStringLiteral("2/3"),
+        QStringLiteral("\u0661\u0662"),
+        QStringLiteral("\uff11\uff12"),
+        QStringLiteral("\u2212" "5"),
+        QStringLiteral("0"),
+        QStringLiteral("1"),
+        QStringLiteral("70"),
+        QStringLiteral("100"),
+        QStringLiteral("1200"),
+    };
+    return texts;
+}
+
+struct Reader {
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t at = 0;
+    bool more() const { return at < size; }
+    std::uint8_t byte() { return at < size ? data[at++] : 0; }
+    QString text() {
+        const std::uint8_t pick = byte();
+        if (pick < 0xC0) {
+            return dictionary()[pick % dictionary().size()];
+        }
+        // Raw bytes from the input, read as UTF-8 (malformed sequences included).
+        const std::size_t n = std::min<std::size_t>(byte() % 24, size - at);
+        const QString raw = QString::fromUtf8(reinterpret_cast<const char*>(data + at), qsizetype(n));
+        at += n;
+        return raw;
+    }
+};
+
+bool isNumber(const Window& w, const TextBox& box) {
+    return LectureLocale(box.text(), w.locale()).has_value();
+}
+
+void checkTexts(const Window& w) {
+    static const QRegularExpression exponent(QStringLiteral("\\d[eE][-+]?\\d"));
+    static const QRegularExpression notFinite(QStringLiteral("\\b(nan|inf)"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    for (const Control* c : w.controls()) {
+        QString shown;
+        if (c->kind() == Kind::TextBox) {
+            shown = static_cast<const TextBox*>(c)->text();
+        } else if (const auto* captioned = dynamic_cast<const Captioned*>(c)) {
+            shown = captioned->caption();
+        }
+        if (shown.contains(exponent) || shown.contains(notFinite)) {
+            broken("a text is not a plain number:", c->displayName() + u' ' + shown);
+        }
+    }
+}
+
+void checkGroups(const Window& w) {
+    const auto selectedIn = [&](const auto& array, int first, int last) {
+        int count = 0, which = 0;
+        for (int i = first; i <= last; ++i) {
+            if (array(i).selected()) {
+                ++count;
+                which = i;
+            }
+        }
+        return count == 1 ? which : 0;
+    };
+    if (selectedIn(w.optionL, 1, 6) != w.TypeCalcul) {
+        broken("the mode buttons and TypeCalcul disagree");
+    }
+    if (selectedIn(w.optionU, 1, 3) != w.UniteMasse) {
+        broken("the mass units and UniteMasse disagree");
+    }
+    if (selectedIn(w.optionH, 1, 4) != w.UniteH1 || selectedIn(w.optionH, 5, 8) != w.UniteH2) {
+        broken("the hydration units and UniteH1/UniteH2 disagree");
+    }
+}
+
+void checkBalance(const Window& w) {
+    if (w.Phrase(10).caption() == u"Calcul impossible avec ces valeurs") {
+        return;
+    }
+    const auto whole = [&](const TextBox& box) -> std::optional<double> {
+        const auto v = LectureLocale(box.text(), w.locale());
+        if (!v || *v != std::trunc(*v) || std::abs(*v) >= exactMagnitude) {
+            return std::nullopt;
+        }
+        return v;
+    };
+    const auto q1 = whole(w.Q1), q2 = whole(w.Q2), ef1 = whole(w.EF(1)), ef2 = whole(w.EF(2));
+    if (!q1 || !q2 || !ef1) {
+        return;
+    }
+    if (w.TypeCalcul == 1 && *q2 + *ef1 != *q1) {
+        broken("mode 1: the flour and the water do not make the dough");
+    }
+    if (w.TypeCalcul == 6 && ef2 && *q2 + *ef1 + *ef2 != *q1) {
+        broken("mode 6: the levain, the flour and the water do not make the dough");
+    }
+    if (w.TypeCalcul == 3 && std::abs(*q2 + *ef1 - *q1) > 1) {
+        broken("mode 3: the hot and the cold water do not make the water");
+    }
+}
+
+void checkPromises(const Window& w) {
+    if (!std::isfinite(w.FracEau1) || !std::isfinite(w.FracEau2)) {
+        broken("a water fraction is not finite");
+    }
+    checkTexts(w);
+    for (const TextBox* box : {&w.Q1, &w.Q2, &w.H1, &w.H2, &w.H1d, &w.H2d}) {
+        if (!isNumber(w, *box)) {
+            broken("a field holds no number:", box->displayName() + u' ' + box->text());
+        }
+    }
+    if (w.TypeCalcul == 3 && !isNumber(w, w.EF(2))) {
+        broken("the cold water's temperature is no number:", w.EF(2).text());
+    }
+    for (const TextBox* box : {&w.H1d, &w.H2d}) {
+        if (LectureLocale(box->text(), w.locale()) == 0.0) {
+            broken("a denominator reads 0:", box->displayName());
+        }
+    }
+    if (w.deepestNesting() >= nestingBound) {
+        broken("handlers nest too deeply:", QString::number(w.deepestNesting()));
+    }
+    if (w.passes() > passBound) {
+        broken("one event ran too many passes:", QString::number(w.passes()));
+    }
+    checkGroups(w);
+    checkBalance(w);
+}
+
+void play(Window& w, Reader& in) {
+    const auto& all = w.controls();
+    Control& control = *all[in.byte() % all.size()];
+    switch (in.byte() % 5) {
+        case 0:
+            if (control.kind() == Kind::TextBox) {
+                userPaste(static_cast<TextBox&>(control), in.text());
+            }
+            break;
+        case 1:
+            if (control.kind() == Kind::TextBox) {
+                for (const QString& c : typedCharacters(in.text().left(8))) {
+                    userType(static_cast<TextBox&>(control), c);
+                }
+            }
+            break;
+        case 2:
+            userKey(w, allKeys[in.byte() % std::size(allKeys)]);
+            break;
+        case 3:
+            userHover(control);
+            userClick(control);
+            break;
+        default:
+            userHover(control);
+            break;
+    }
+}
+
+}  // namespace
+}  // namespace fournil
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace fournil;
+    try {
+        Reader in{data, size};
+        static testing::BareMachine machine;
+        Window w;
+        w.setLocale(in.byte() % 2 == 0 ? QLocale::c() : QLocale(QLocale::French, QLocale::France));
+        bindHandlers(w, machine.platform);
+        openWindow(w);
+        checkPromises(w);
+        for (int events = 0; in.more() && events < 64; ++events) {
+            w.resetPasses();
+            w.resetDeepestNesting();
+            play(w, in);
+            checkPromises(w);
+        }
+    } catch (const std::exception& e) {
+        broken("an exception escaped:", QString::fromUtf8(e.what()));
+    } catch (...) {
+        broken("an exception escaped");
+    }
+    return 0;
+}
