@@ -266,8 +266,12 @@ void FournilView::applyText(const Control& control) {
 }
 
 void FournilView::applyCaption(const Control& control) {
+    const auto* captioned = dynamic_cast<const Captioned*>(&control);
+    if (captioned == nullptr) {
+        return;  // a box, the shape, the picture: no caption
+    }
     QWidget* widget = widgetOf(control);
-    const QString& caption = static_cast<const Captioned&>(control).caption();
+    const QString& caption = captioned->caption();
     switch (control.kind()) {
         case Kind::Window:
             setWindowTitle(caption);
