@@ -1,6 +1,7 @@
 #include "qt/platform_qt.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QImageReader>
 #include <QScreen>
 #include <QStyle>
@@ -8,7 +9,21 @@
 namespace fournil::qt {
 
 std::shared_ptr<const Picture> QtPictureLoader::load(const QString& path) {
-    QImageReader reader(path);
+    // A logo is a few kilobytes; anything that is not a sane regular file is no logo.
+    constexpr qint64 maxBytes = 8 * 1024 * 1024;
+    constexpr int maxSide = 4096;
+    const auto bytes = readRegularFile(path, maxBytes);
+    if (!bytes) {
+        return nullptr;
+    }
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > maxSide || size.height() > maxSide) {
+        return nullptr;
+    }
     QImage image = reader.read();
     if (image.isNull()) {
         return nullptr;

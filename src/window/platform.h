@@ -4,9 +4,11 @@
 
 #include "window/controls.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace fournil {
 
@@ -56,5 +58,10 @@ class SystemFileSystem : public FileSystem {
     bool deleteFile(const QString& path) override;
     QString programFolder() override;
 };
+
+// The bytes of a regular file of at most `maxBytes`, read without ever blocking: a folder, a
+// pipe, a device, an empty or a larger file gives nothing, so that nothing found at a path can
+// hold up start-up.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes);
 
 }  // namespace fournil

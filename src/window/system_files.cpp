@@ -6,6 +6,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace fournil {
 namespace {
 
@@ -52,6 +58,50 @@ QString SystemFileSystem::programFolder() {
     // Without an application object (the scenario driver), the running executable tells.
     const QFileInfo self(QStringLiteral("/proc/self/exe"));
     return self.exists() ? self.canonicalPath() : QDir::currentPath();
+}
+
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes) {
+#ifdef Q_OS_UNIX
+    // Opened without blocking (a pipe with no writer would wait for ever), then judged by what
+    // was opened, not by a look at the path that could change in between.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat info {};
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
+        info.st_size <= maxBytes) {
+        QByteArray buffer(qsizetype(info.st_size), Qt::Uninitialized);
+        qsizetype got = 0;
+        while (got < buffer.size()) {
+            const ssize_t n = ::read(fd, buffer.data() + got, std::size_t(buffer.size() - got));
+            if (n <= 0) {
+                break;
+            }
+            got += n;
+        }
+        if (got == buffer.size()) {
+            bytes = std::move(buffer);
+        }
+    }
+    ::close(fd);
+    return bytes;
+#else
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() <= 0 || info.size() > maxBytes) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.isEmpty() || bytes.size() > maxBytes) {
+        return std::nullopt;
+    }
+    return bytes;
+#endif
 }
 
 }  // namespace fournil

@@ -1,13 +1,15 @@
 #include "qt/view.h"
 #include "qt/platform_qt.h"
 #include "readback.h"
-#include "wiring/binding.h"
 #include "window/startup.h"
+#include "wiring/binding.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -18,6 +20,8 @@
 #include "qstring_printer.h"
 
 #include <random>
+
+#include <sys/stat.h>
 
 namespace fournil::qt {
 namespace {
@@ -292,6 +296,48 @@ TEST_F(View, WidgetsMirrorEveryModelChange) {
             }
         }
     }
+}
+
+}  // namespace
+}  // namespace fournil::qt
+
+namespace fournil::qt {
+namespace {
+
+// Whatever stands at the logo's path, start-up neither blocks nor fails: only a sane regular
+// file of a picture is shown.
+TEST(LogoLoading, OnlyASaneRegularPictureFileIsRead) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto at = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    QDir().mkdir(at("folder.gif"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(at("fifo.gif")).constData(), 0600), 0);
+    QFile::link(QStringLiteral("/dev/zero"), at("device.gif"));
+    QFile(at("empty.gif")).open(QIODevice::WriteOnly);
+    QFile corrupt(at("corrupt.gif"));
+    corrupt.open(QIODevice::WriteOnly);
+    corrupt.write("GIF89a\x01\x02garbage that is no picture");
+    corrupt.close();
+    QFile huge(at("huge.gif"));
+    huge.open(QIODevice::WriteOnly);
+    huge.resize(qint64(200) * 1024 * 1024);  // sparse: no disk is filled
+    huge.close();
+    // A header that announces a picture of 65535 × 65535 pixels.
+    QFile giant(at("giant.gif"));
+    giant.open(QIODevice::WriteOnly);
+    giant.write(QByteArray("GIF89a\xff\xff\xff\xff\x00\x00\x00", 13));
+    giant.close();
+    QImage small(4, 4, QImage::Format_RGB32);
+    small.fill(Qt::yellow);
+    ASSERT_TRUE(small.save(at("logo.gif")) || small.save(at("logo.gif"), "PNG"));
+
+    QtPictureLoader loader;
+    for (const char* name : {"missing.gif", "folder.gif", "fifo.gif", "device.gif", "empty.gif",
+                             "corrupt.gif", "huge.gif", "giant.gif"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(loader.load(at(name)), nullptr);
+    }
+    EXPECT_NE(loader.load(at("logo.gif")), nullptr);
 }
 
 }  // namespace

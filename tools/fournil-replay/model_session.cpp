@@ -14,11 +14,11 @@ namespace {
 class GifSignatureLoader : public PictureLoader {
   public:
     std::shared_ptr<const Picture> load(const QString& path) override {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
+        const auto bytes = readRegularFile(path, 8 * 1024 * 1024);
+        if (!bytes) {
             return nullptr;
         }
-        const QByteArray head = file.read(6);
+        const QByteArray head = bytes->left(6);
         if (head != "GIF87a" && head != "GIF89a") {
             return nullptr;
         }
