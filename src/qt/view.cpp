@@ -53,6 +53,8 @@ std::optional<Key> modelKey(const QKeyEvent& event) {
                                                  : Key::Right;
         case Qt::Key_Space:
             return modifiers == Qt::NoModifier ? std::optional(Key::Space) : std::nullopt;
+        case Qt::Key_F1:
+            return modifiers == Qt::NoModifier ? std::optional(Key::F1) : std::nullopt;
         case Qt::Key_Period:
         case Qt::Key_Comma:  // the keypad's decimal key is one or the other, by keyboard layout
             return keypad && modifiers == Qt::NoModifier ? std::optional(Key::KeypadDecimal)

@@ -193,7 +193,7 @@ constexpr KeyRow keyNames[] = {
     {Key::Tab, u"Tab"},     {Key::Backtab, u"Backtab"},
     {Key::Up, u"Up"},       {Key::Down, u"Down"},
     {Key::Left, u"Left"},   {Key::Right, u"Right"},
-    {Key::Space, u"Space"}, {Key::KeypadDecimal, u"KP_Decimal"},
+    {Key::Space, u"Space"}, {Key::KeypadDecimal, u"KP_Decimal"}, {Key::F1, u"F1"},
 };
 }  // namespace
 
@@ -224,6 +224,10 @@ void userKey(Window& w, Key key) {
     }
     Control* focus = w.focus();
     if (focus == nullptr || !focus->reachable()) {
+        return;
+    }
+    if (key == Key::F1) {
+        w.runHandler(focus->onMouseMove);
         return;
     }
     switch (focus->kind()) {

@@ -116,6 +116,7 @@ class WidgetSession : public Session {
             {Key::Right, {Qt::Key_Right, Qt::NoModifier}},
             {Key::Space, {Qt::Key_Space, Qt::NoModifier}},
             {Key::KeypadDecimal, {Qt::Key_Period, Qt::KeypadModifier}},
+            {Key::F1, {Qt::Key_F1, Qt::NoModifier}},
         };
         const auto [code, modifiers] = keys.at(key);
         QWidget* target = QApplication::focusWidget();
