@@ -31,6 +31,7 @@ const std::array<ModeRow, 6> rows = {{
     {.mode = Mode::FlourAndWater,
      .layout = {.phrase2 = u"de pâte hydraté à   ", .phrase3 = u"il faut",
                 .phrase4 = u"de farine                   ", .h2Shown = false, .phrase5 = u"et"},
+     .names = {.q1 = u"quantité de pâte", .h1 = u"hydratation de la pâte", .q2 = u"farine"},
      .givesQ1 = true,
      .zeroesH2 = true,
      .help = u"Calcule la quantité d'eau et de farine d'une pâte. Par exemple pour connaître la "
@@ -42,6 +43,7 @@ const std::array<ModeRow, 6> rows = {{
                 .phrase3 = u"à partir de", .q2Result = false,
                 .phrase4 = u"de farine                   ", .h2Shown = false,
                 .phrase5 = u"il faut"},
+     .names = {.h1 = u"hydratation de la pâte", .q2 = u"farine"},
      .zeroesH2 = true,
      .correction = CorrectionKind::DoughSentence,
      .help = u"A partir d'une quantité de farine, calcule la quantité d'eau nécessaire pour "
@@ -56,6 +58,7 @@ const std::array<ModeRow, 6> rows = {{
     {.mode = Mode::WaterTemperature,
      .layout = {.phrase2 = u"d'eau à", .phrase3 = u"il faut", .phrase4 = u"d'eau chaude à",
                 .phrase5 = u"et", .phrase0 = u"d'eau froide à"},
+     .names = {.q1 = u"quantité d'eau", .h1 = u"température de l'eau", .q2 = u"eau chaude", .h2 = u"température de l'eau chaude", .ef1 = u"eau froide", .ef2 = u"température de l'eau froide"},
      .computation = Computation::WaterTemperature,
      .temperatures = true,
      .correction = CorrectionKind::TemperatureCheck,
@@ -69,6 +72,7 @@ const std::array<ModeRow, 6> rows = {{
      .layout = {.rowOneQuantity = false, .phrase2 = u"Pour obtenir un levain hydraté à",
                 .phrase3 = u"à partir de", .q2Result = false,
                 .phrase4 = u"d'un levain hydraté à", .phrase5 = u"il faut"},
+     .names = {.h1 = u"hydratation du levain voulu", .q2 = u"levain", .h2 = u"hydratation du levain"},
      .levain = true,
      .correction = CorrectionKind::LevainCorrection,
      .help = u"Calcule la quantité d'eau ou de farine nécessaire pour ajuster l'hydratation d'un "
@@ -81,6 +85,7 @@ const std::array<ModeRow, 6> rows = {{
     {.mode = Mode::LevainForLevain,
      .layout = {.phrase2 = u"de levain hydraté à", .phrase3 = u"il faut",
                 .phrase4 = u"de levain hydraté à", .phrase5 = u"et"},
+     .names = {.q1 = u"quantité de levain voulu", .h1 = u"hydratation du levain voulu", .q2 = u"levain", .h2 = u"hydratation du levain"},
      .givesQ1 = true,
      .levain = true,
      .correction = CorrectionKind::LevainCorrection,
@@ -95,6 +100,7 @@ const std::array<ModeRow, 6> rows = {{
     {.mode = Mode::DoughWithLevain,
      .layout = {.phrase2 = u"de pâte hydraté à   ", .phrase3 = u"avec", .q2Result = false,
                 .phrase4 = u"de levain hydraté à  ", .phrase5 = u"il faut", .phrase0 = u"et  "},
+     .names = {.q1 = u"quantité de pâte", .h1 = u"hydratation de la pâte", .q2 = u"levain", .h2 = u"hydratation du levain", .ef1 = u"farine", .ef2 = u"eau"},
      .computation = Computation::DoughWithLevain,
      .levain = true,
      .waterIsEF2 = true,

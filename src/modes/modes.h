@@ -63,9 +63,21 @@ struct WorkedExample {
     int caretPosition = 0;
 };
 
+// What each box of the sentence holds in the mode, as a screen reader names it; the unit is added
+// from the window. A null first result takes its name from the ingredient the pass names.
+struct BoxNames {
+    const char16_t* q1 = u"";
+    const char16_t* h1 = u"";
+    const char16_t* q2 = u"";
+    const char16_t* h2 = u"";
+    const char16_t* ef1 = nullptr;
+    const char16_t* ef2 = u"";
+};
+
 struct ModeRow {
     Mode mode;
     ModeLayout layout;
+    BoxNames names;
     Computation computation = Computation::Balance;
     bool givesQ1 = false;       // the balance computes Q2 from Q1, else Q1 from Q2
     bool zeroesH2 = false;      // a pass first writes "0" into H2: no second hydration

@@ -2,6 +2,7 @@
 
 #include "qt/platform_qt.h"
 #include "qt/widgets.h"
+#include "guidance/accessibility.h"
 #include "window/inventory.h"
 #include "window/user_events.h"
 
@@ -76,6 +77,7 @@ QFont FournilView::controlFont() {
 }
 
 FournilView::FournilView(Window& model, QWidget* parent) : QWidget(parent), model_(model) {
+    installAccessibility();
     setFont(controlFont());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -89,6 +91,7 @@ FournilView::FournilView(Window& model, QWidget* parent) : QWidget(parent), mode
         controls_[widget] = control;
         mirrorAll(*control);
     }
+    applyAccessibleNames();
 
     // One tab stop per control of the keyboard order; Qt skips hidden and disabled ones.
     QWidget* previous = nullptr;
@@ -164,7 +167,11 @@ QWidget* FournilView::create(Control& control, QWidget* parent) {
                     [this, &box](const QString& text) { forwardEdit(box, text); });
             // The model keeps the caret and the selection too: the keys it answers and the typing
             // limit work from them.
-            const auto forwardSelection = [&box, edit] {
+            const auto forwardSelection = [this, &box, edit] {
+                if (!box.reachable()) {
+                    applyText(box);  // a result's caret stays where the model keeps it
+                    return;
+                }
                 const int caret = edit->cursorPosition();
                 int anchor = caret;
                 if (edit->hasSelectedText()) {
@@ -226,7 +233,7 @@ void FournilView::propertyChanged(const Control& control, Property property) {
             }
             break;
         case Property::Enabled:
-            widgetOf(control)->setEnabled(control.enabled());
+            applyEnabled(control);
             break;
         case Property::Selected:
             applySelected(control);
@@ -247,6 +254,33 @@ void FournilView::propertyChanged(const Control& control, Property property) {
         case Property::Picture:
             applyPicture(control);
             break;
+    }
+    // What a box holds follows the mode and the units, which relabel and select.
+    if (property == Property::Caption || property == Property::Selected) {
+        applyAccessibleNames();
+    }
+}
+
+void FournilView::applyEnabled(const Control& control) {
+    QWidget* widget = widgetOf(control);
+    if (control.kind() == Kind::TextBox) {
+        // A result is a read-only box rather than a disabled one, so that a screen reader still
+        // reads it; it takes no focus.
+        auto* edit = static_cast<QLineEdit*>(widget);
+        edit->setReadOnly(!control.enabled());
+        edit->setFocusPolicy(control.enabled() ? Qt::StrongFocus : Qt::NoFocus);
+        return;
+    }
+    widget->setEnabled(control.enabled());
+}
+
+void FournilView::applyAccessibleNames() {
+    for (Control* control : model_.controls()) {
+        if (control->kind() == Kind::TextBox || control->kind() == Kind::Picture) {
+            if (QWidget* widget = widgetOf(*control)) {
+                widget->setAccessibleName(fournil::accessibleName(model_, *control));
+            }
+        }
     }
 }
 

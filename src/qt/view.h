@@ -34,6 +34,8 @@ class FournilView : public QWidget, public WindowObserver {
     QWidget* create(Control& control, QWidget* parent);
     void mirrorAll(const Control& control);
     void applyText(const Control& control);
+    void applyEnabled(const Control& control);
+    void applyAccessibleNames();
     void applyCaption(const Control& control);
     void applySelected(const Control& control);
     void applyPicture(const Control& control);

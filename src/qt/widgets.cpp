@@ -1,8 +1,76 @@
 #include "qt/widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
+#include <QRadioButton>
 
 namespace fournil::qt {
+
+namespace {
+
+// A screen reader reads a caption label as static text, its caption with the blanks that place
+// it left out.
+class CaptionLabelAccessible : public QAccessibleWidget {
+  public:
+    explicit CaptionLabelAccessible(CaptionLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            return static_cast<const CaptionLabel*>(widget())->caption().trimmed();
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// The option buttons leave exclusivity to the model, which Qt would take for check boxes: they
+// are radio buttons to a screen reader, checked or not, pressed by its action.
+class OptionButtonAccessible : public QAccessibleWidget {
+  public:
+    explicit OptionButtonAccessible(QRadioButton* button)
+        : QAccessibleWidget(button, QAccessible::RadioButton) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            return button()->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            button()->click();
+        }
+    }
+
+  private:
+    QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+QAccessibleInterface* windowAccessible(const QString&, QObject* object) {
+    if (auto* label = dynamic_cast<CaptionLabel*>(object)) {
+        return new CaptionLabelAccessible(label);
+    }
+    if (auto* button = qobject_cast<QRadioButton*>(object)) {
+        return new OptionButtonAccessible(button);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(windowAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 CaptionLabel::CaptionLabel(Align align, QWidget* parent) : QWidget(parent) {
     switch (align) {
@@ -22,6 +90,9 @@ void CaptionLabel::setCaption(const QString& caption) {
     if (caption_ != caption) {
         caption_ = caption;
         update();
+        // As a QLabel does: a screen reader hears the new text, the help's above all.
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

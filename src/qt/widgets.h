@@ -10,6 +10,10 @@
 
 namespace fournil::qt {
 
+// What a screen reader is told of the window's own widgets (the caption labels, the option
+// buttons): installed before the first of them is made.
+void installAccessibility();
+
 // A label whose trailing blanks count: right-aligned captions end where their blanks say, and
 // the help area wraps its lines.
 class CaptionLabel : public QWidget {

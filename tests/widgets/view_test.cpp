@@ -1,9 +1,12 @@
 #include "qt/view.h"
+#include "guidance/accessibility.h"
+#include "window/user_events.h"
 #include "qt/platform_qt.h"
 #include "readback.h"
 #include "window/startup.h"
 #include "wiring/binding.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -207,13 +210,31 @@ TEST_F(View, MouseMovesReachTheirOwnControlEvenWhenDisabled) {
     EXPECT_EQ(moves, expected);
 }
 
-TEST_F(View, ResultBoxesStayLegible) {
-    const QPalette palette = widget(w.Q2)->palette();
-    EXPECT_FALSE(widget(w.Q2)->isEnabled());
-    EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::Text),
-              palette.color(QPalette::Active, QPalette::Text));
-    EXPECT_TRUE(widget(w.Q2)->font().bold());
-    EXPECT_EQ(widget(w.Q2)->focusPolicy() == Qt::NoFocus || !widget(w.Q2)->isEnabled(), true);
+// A screen reader hears the window: each box by what it holds in the mode, results still read
+// but not editable, option buttons as radio buttons, every label's caption as text, the logo.
+TEST_F(View, ScreenReadersHearWhatTheModelNames) {
+    for (int mode : {1, 2, 3, 4, 5, 6}) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        userClick(w.optionL(mode));
+        for (Control* c : w.controls()) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget(*c));
+            ASSERT_NE(a, nullptr);
+            if (c->kind() == Kind::TextBox) {
+                EXPECT_EQ(a->text(QAccessible::Name), accessibleName(w, *c));
+                EXPECT_EQ(a->state().readOnly, !c->enabled()) << c->displayName().toStdString();
+                EXPECT_FALSE(a->state().disabled);
+            } else if (c->kind() == Kind::OptionButton) {
+                EXPECT_EQ(a->role(), QAccessible::RadioButton);
+                EXPECT_EQ(a->text(QAccessible::Name), static_cast<Captioned*>(c)->caption());
+            } else if (c->kind() == Kind::Label) {
+                EXPECT_EQ(a->role(), QAccessible::StaticText);
+                EXPECT_EQ(a->text(QAccessible::Name),
+                          static_cast<Captioned*>(c)->caption().trimmed());
+            }
+        }
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(widget(w.Image1))->text(QAccessible::Name),
+              QStringLiteral("Logo de Fournil"));
 }
 
 TEST_F(View, TheTabKeyFollowsTheKeyboardOrderOneStopPerGroup) {

@@ -196,7 +196,7 @@ class WidgetSession : public Session {
 
     QLineEdit* takeFocus(TextBox& box) {
         auto* edit = static_cast<QLineEdit*>(view_->widgetOf(box));
-        if (!edit->isVisible() || !edit->isEnabled()) {
+        if (!edit->isVisible() || !edit->isEnabled() || edit->isReadOnly()) {
             return nullptr;
         }
         edit->setFocus(Qt::MouseFocusReason);

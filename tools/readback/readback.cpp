@@ -234,8 +234,9 @@ const Readable readables[] = {
     {u"enabled", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofBool(c.enabled()); },
      // The control's own state: a button of a disabled frame is greyed out by its frame.
-     [](const qt::FournilView&, const QWidget& w, const Control&) {
-         return PropValue::ofBool(!w.testAttribute(Qt::WA_ForceDisabled)); }},
+     [](const qt::FournilView&, const QWidget& w, const Control& c) {
+         return PropValue::ofBool(c.kind() == Kind::TextBox ? !edit(w).isReadOnly()
+                                                            : !w.testAttribute(Qt::WA_ForceDisabled)); }},
     {u"left", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofInt(c.left()); },
      [](const qt::FournilView&, const QWidget& w, const Control&) {

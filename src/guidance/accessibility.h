@@ -1,0 +1,14 @@
+#pragma once
+
+// What a screen reader calls each control: the model says it, the view only hands it on.
+
+#include "window/window.h"
+
+namespace fournil {
+
+// A text box is named after what it holds in the selected mode and its unit ("quantité de pâte,
+// gr", "hydratation de la pâte, % farine"); a caption speaks for a control that has one; the logo
+// has a short name of its own.
+QString accessibleName(const Window& w, const Control& control);
+
+}  // namespace fournil

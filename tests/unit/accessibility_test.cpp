@@ -1,0 +1,79 @@
+#include "guidance/accessibility.h"
+#include "window/startup.h"
+#include "window/user_events.h"
+#include "wiring/binding.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_platform.h"
+
+#include "qstring_printer.h"
+
+namespace fournil {
+namespace {
+
+struct NameRow {
+    int mode;
+    const char* box;
+    const char16_t* name;
+};
+
+// What a screen reader calls each box of the sentence, mode by mode, at the opening units.
+TEST(AccessibleNames, EachBoxSaysWhatItHoldsInTheMode) {
+    const NameRow rows[] = {
+        {1, "Q1", u"quantité de pâte, gr"},
+        {1, "H1", u"hydratation de la pâte, % farine"},
+        {1, "Q2", u"farine, gr"},
+        {1, "EF(1)", u"eau, gr"},
+        {2, "H1", u"hydratation de la pâte, % farine"},
+        {2, "Q2", u"farine, gr"},
+        {2, "EF(1)", u"eau, gr"},
+        {3, "Q1", u"quantité d'eau, gr"},
+        {3, "H1", u"température de l'eau, °C"},
+        {3, "Q2", u"eau chaude, gr"},
+        {3, "H2", u"température de l'eau chaude, °C"},
+        {3, "EF(1)", u"eau froide, gr"},
+        {3, "EF(2)", u"température de l'eau froide, °C"},
+        {4, "H1", u"hydratation du levain voulu, % farine"},
+        {4, "Q2", u"levain, gr"},
+        {4, "H2", u"hydratation du levain, % pâte"},
+        {4, "EF(1)", u"eau, gr"},
+        {5, "Q1", u"quantité de levain voulu, gr"},
+        {5, "Q2", u"levain, gr"},
+        {5, "EF(1)", u"eau, gr"},
+        {6, "Q1", u"quantité de pâte, gr"},
+        {6, "Q2", u"levain, gr"},
+        {6, "EF(1)", u"farine, gr"},
+        {6, "EF(2)", u"eau, gr"},
+    };
+    testing::BareMachine machine;
+    for (const NameRow& row : rows) {
+        SCOPED_TRACE(std::to_string(row.mode) + " " + row.box);
+        Window w;
+        bindHandlers(w, machine.platform);
+        openWindow(w);
+        userClick(w.optionL(row.mode));
+        const QString box = QString::fromLatin1(row.box);
+        const qsizetype paren = box.indexOf(u'(');
+        const Control* c =
+            paren < 0 ? w.find(box) : w.find(box.left(paren), box.mid(paren + 1, 1).toInt());
+        EXPECT_EQ(accessibleName(w, *c), QString::fromUtf16(row.name));
+    }
+}
+
+TEST(AccessibleNames, FollowTheUnits) {
+    testing::BareMachine machine;
+    Window w;
+    bindHandlers(w, machine.platform);
+    openWindow(w);
+    userClick(w.optionH(4));
+    userClick(w.optionU(2));
+    EXPECT_EQ(accessibleName(w, w.H1), QStringLiteral("hydratation de la pâte, fraction farine"));
+    EXPECT_EQ(accessibleName(w, w.H1d), QStringLiteral("dénominateur, hydratation de la pâte"));
+    EXPECT_EQ(accessibleName(w, w.Q1), QStringLiteral("quantité de pâte, kg"));
+    EXPECT_EQ(accessibleName(w, w.optionL(3)), QStringLiteral("t° eau de coulage"));
+    EXPECT_EQ(accessibleName(w, w.Image1), QStringLiteral("Logo de Fournil"));
+}
+
+}  // namespace
+}  // namespace fournil
