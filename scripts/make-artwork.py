@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Draws Fournil's own artwork: an ear of wheat, as the logo (data/logo.gif) and the window icon
-(data/fournil.png, 32 x 32, 16 colours). Pure Python, no imaging library; run it again after
-changing the drawing and commit both files."""
+"""Draws Fournil's own artwork: an ear of wheat, as the logo (data/logo.gif, 300 x 300, so that it
+stays crisp at 200 % and more), the window icon (data/fournil.png, 32 x 32, 16 colours), the
+desktop icons of the hicolor theme (data/icons/hicolor/NxN/apps/fournil.png) and their scalable
+form (data/icons/hicolor/scalable/apps/fournil.svg). Pure Python, no imaging library; run it
+again after changing the drawing and commit the files."""
 
 import math
 import struct
@@ -182,13 +184,40 @@ def write_png(path, size, palette, indexes):
     Path(path).write_bytes(png)
 
 
+def write_svg(path):
+    """The same shapes as vector paths, in a 256 x 256 box."""
+    def hexa(c):
+        return "#%02x%02x%02x" % c
+    parts = ['<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 1 1">']
+    for kind, p, colour in ear_shapes():
+        if kind == "ellipse":
+            cx, cy, a, b, angle = p
+            parts.append('<ellipse cx="%.4f" cy="%.4f" rx="%.4f" ry="%.4f" fill="%s" '
+                         'transform="rotate(%.2f %.4f %.4f)"/>'
+                         % (cx, cy, a, b, hexa(colour), math.degrees(angle), cx, cy))
+        else:
+            (x1, y1), (x2, y2), r = p
+            parts.append('<line x1="%.4f" y1="%.4f" x2="%.4f" y2="%.4f" stroke="%s" '
+                         'stroke-width="%.4f" stroke-linecap="round"/>'
+                         % (x1, y1, x2, y2, hexa(colour), 2 * r))
+    parts.append("</svg>")
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.write_text("\n".join(parts) + "\n")
+
+
 def main():
     data = Path(__file__).resolve().parent.parent / "data"
     background = (239, 239, 239)
-    palette, indexes = quantise(render(100), 64, background)
-    write_gif(data / "logo.gif", 100, palette, indexes)
+    palette, indexes = quantise(render(300, 2), 64, background)
+    write_gif(data / "logo.gif", 300, palette, indexes)
     palette, indexes = quantise(render(32, 6), 16, background)
     write_png(data / "fournil.png", 32, palette, indexes)
+    for size in (16, 32, 48, 64, 128, 256):
+        palette, indexes = quantise(render(size, 6 if size <= 64 else 2), 64, background)
+        icon = data / "icons" / "hicolor" / f"{size}x{size}" / "apps" / "fournil.png"
+        icon.parent.mkdir(parents=True, exist_ok=True)
+        write_png(icon, size, palette, indexes)
+    write_svg(data / "icons" / "hicolor" / "scalable" / "apps" / "fournil.svg")
 
 
 if __name__ == "__main__":

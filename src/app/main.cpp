@@ -5,12 +5,14 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fournil"));
     QApplication::setDesktopFileName(QStringLiteral("fournil"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/fournil.png")));
+    fournil::qt::installQtTranslations(QLocale::system());
 
     fournil::qt::DesktopWindow window;
     window.view.show();

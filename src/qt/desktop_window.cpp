@@ -1,11 +1,25 @@
 #include "qt/desktop_window.h"
 
-#include "wiring/binding.h"
 #include "window/startup.h"
+#include "wiring/binding.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace fournil::qt {
+
+bool installQtTranslations(const QLocale& locale) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    // Tries each of the user's interface languages in turn (fr_FR, then fr).
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
 
 DesktopWindow::DesktopWindow() {
     // Numbers follow the user's own locale (LC_ALL, LC_NUMERIC, LANG), never the C library's.

@@ -8,6 +8,10 @@
 
 namespace fournil::qt {
 
+// Qt's own texts (a field's edit menu) in the user's language, from Qt's translations; the
+// window's own texts are French whatever the language. False when none was found.
+bool installQtTranslations(const QLocale& locale);
+
 class DesktopWindow {
   public:
     DesktopWindow();

@@ -1,8 +1,8 @@
 #include "qt/view.h"
 
+#include "guidance/accessibility.h"
 #include "qt/platform_qt.h"
 #include "qt/widgets.h"
-#include "guidance/accessibility.h"
 #include "window/inventory.h"
 #include "window/user_events.h"
 

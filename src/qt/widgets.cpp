@@ -3,7 +3,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
+
 #include <QRadioButton>
+#include <algorithm>
+#include <vector>
 
 namespace fournil::qt {
 
@@ -52,12 +55,86 @@ class OptionButtonAccessible : public QAccessibleWidget {
     QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
 };
 
+// The window reads its controls as a person does: row by row from the top, each row from the left
+// of its visible words (a right-aligned label's words start where its text starts, not where the
+// label does), so the sentence is read in order although its labels overlap.
+class ReadingOrderAccessible : public QAccessibleWidget {
+  public:
+    explicit ReadingOrderAccessible(QWidget* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+    int childCount() const override { return int(ordered().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const auto children = ordered();
+        return index >= 0 && index < int(children.size())
+                   ? QAccessible::queryAccessibleInterface(children[std::size_t(index)])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto children = ordered();
+        const auto at = std::find(children.begin(), children.end(), child->object());
+        return at == children.end() ? -1 : int(at - children.begin());
+    }
+
+  private:
+    std::vector<QWidget*> ordered() const {
+        std::vector<QWidget*> children;
+        for (QObject* o : widget()->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w != nullptr && !w->isWindow() && !w->isHidden()) {
+                children.push_back(w);
+            }
+        }
+        const auto start = [](const QWidget* w) {
+            int x = w->x();
+            if (const auto* label = dynamic_cast<const CaptionLabel*>(w);
+                label != nullptr && (label->alignment() & Qt::AlignRight)) {
+                const QString words = label->caption().trimmed();
+                const int trailing =
+                    int(label->caption().size() - label->caption().trimmed().size());
+                x += w->width() - w->fontMetrics().horizontalAdvance(words) -
+                     w->fontMetrics().horizontalAdvance(QString(trailing, u' '));
+            }
+            return x;
+        };
+        // A row gathers what stands within 10 pixels of its first control's middle (the sentence's
+        // rows are 40 pixels apart, the correction lines 16).
+        const auto middle = [](const QWidget* w) { return w->y() + w->height() / 2; };
+        std::stable_sort(children.begin(), children.end(),
+                         [&](const QWidget* a, const QWidget* b) { return middle(a) < middle(b); });
+        std::vector<std::pair<int, int>> keys;  // (row, start), by child
+        int row = -1, rowMiddle = 0;
+        for (const QWidget* w : children) {
+            if (row < 0 || middle(w) - rowMiddle >= 10) {
+                ++row;
+                rowMiddle = middle(w);
+            }
+            keys.emplace_back(row, start(w));
+        }
+        std::vector<std::size_t> order(children.size());
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            order[i] = i;
+        }
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+        std::vector<QWidget*> sorted;
+        for (std::size_t i : order) {
+            sorted.push_back(children[i]);
+        }
+        children = sorted;
+        return children;
+    }
+};
+
 QAccessibleInterface* windowAccessible(const QString&, QObject* object) {
     if (auto* label = dynamic_cast<CaptionLabel*>(object)) {
         return new CaptionLabelAccessible(label);
     }
     if (auto* button = qobject_cast<QRadioButton*>(object)) {
         return new OptionButtonAccessible(button);
+    }
+    if (auto* window = qobject_cast<QWidget*>(object);
+        window != nullptr && window->isWindow() && window->objectName() == u"Fournil") {
+        return new ReadingOrderAccessible(window);
     }
     return nullptr;
 }

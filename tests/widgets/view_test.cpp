@@ -1,9 +1,10 @@
 #include "qt/view.h"
 #include "guidance/accessibility.h"
-#include "window/user_events.h"
+#include "qt/desktop_window.h"
 #include "qt/platform_qt.h"
 #include "readback.h"
 #include "window/startup.h"
+#include "window/user_events.h"
 #include "wiring/binding.h"
 
 #include <QAccessible>
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -359,6 +361,26 @@ TEST(LogoLoading, OnlyASaneRegularPictureFileIsRead) {
         EXPECT_EQ(loader.load(at(name)), nullptr);
     }
     EXPECT_NE(loader.load(at("logo.gif")), nullptr);
+}
+
+}  // namespace
+}  // namespace fournil::qt
+
+namespace fournil::qt {
+namespace {
+
+// Qt's own menus speak the user's language: a field's edit menu in French under a French locale.
+TEST(QtTranslations, TheEditMenuIsFrenchUnderAFrenchLocale) {
+    ASSERT_TRUE(installQtTranslations(QLocale(QStringLiteral("fr_FR"))))
+        << "Qt's translations (Debian: qt6-translations-l10n) are missing";
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"), QStringLiteral("Co&ller"));
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "Select All"),
+              QStringLiteral("Tout sélectionner"));
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"), QStringLiteral("&Paste"));
 }
 
 }  // namespace
