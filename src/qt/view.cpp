@@ -379,6 +379,13 @@ QRect FournilView::fitted(const Control& control, QRect place) const {
     } else if (control.kind() == Kind::OptionButton) {
         needed = widget->sizeHint().width();
     }
+    if (control.kind() == Kind::Label && control.alignment() == Align::Centre) {
+        // A centred number (the levain's hydration) stands right before the comma of the line it
+        // sits in: its place grows to the left until a blank's width stays clear on its right.
+        const int clear = 2 * metrics.horizontalAdvance(u' ');
+        const int missing = needed - 1 + 2 * clear - place.width();
+        return missing > 0 ? place.adjusted(-missing, 0, 0, 0) : place;
+    }
     const int missing = needed - place.width();
     if (missing <= 0) {
         return place;
@@ -427,6 +434,13 @@ void FournilView::applyColour(const Control& control) {
     } else {
         palette.setColor(QPalette::Window, shown);
         palette.setColor(QPalette::Button, shown);
+        // A disabled frame still shows its units: readable grey, not the faint default that
+        // vanishes on the light green.
+        const QColor readable(90, 90, 90);
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+            palette.setColor(QPalette::Disabled, role, readable);
+        }
     }
     widget->setPalette(palette);
     widget->setAutoFillBackground(control.kind() != Kind::TextBox &&

@@ -17,7 +17,17 @@ int main(int argc, char* argv[]) {
     bool widgets = false;
     QString screenshot;
     QStringList files;
+    const char* usage =
+        "usage: fournil-replay [--widgets [--screenshot PNG]] FILE...\n"
+        "Replays each scenario on a fresh window and checks what its controls show.\n"
+        "  --widgets         through the real widgets (offscreen unless QT_QPA_PLATFORM says)\n"
+        "  --screenshot PNG  with --widgets: save the window as the last scenario leaves it\n"
+        "Exit status: 0 when every expectation held, 1 when one failed, 2 for a script error.\n";
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(usage, stdout);
+            return 0;
+        }
         if (std::strcmp(argv[i], "--widgets") == 0) {
             widgets = true;
         } else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
@@ -27,7 +37,7 @@ int main(int argc, char* argv[]) {
         }
     }
     if (files.isEmpty() || (!screenshot.isEmpty() && !widgets)) {
-        std::fputs("usage: fournil-replay [--widgets [--screenshot PNG]] FILE...\n", stderr);
+        std::fputs(usage, stderr);
         return 2;
     }
     // The model needs no application object; the widgets need one, on the offscreen platform
