@@ -239,6 +239,25 @@ TEST_F(View, ScreenReadersHearWhatTheModelNames) {
               QStringLiteral("Logo de Fournil"));
 }
 
+// What is shown greyed or squeezed can still be read: the disabled second hydration's captions
+// against its light green, and the levain's hydration clear of the comma that follows it.
+TEST_F(View, DisabledAndTightPlacesStayReadable) {
+    ASSERT_FALSE(w.Hydratation(2).enabled());
+    for (const Control* c : {static_cast<const Control*>(&w.Hydratation(2)),
+                             static_cast<const Control*>(&w.optionH(6))}) {
+        const QPalette p = widget(*c)->palette();
+        const int text = qGray(p.color(QPalette::Disabled, QPalette::WindowText).rgb());
+        const int ground = qGray(p.color(QPalette::Disabled, QPalette::Window).rgb());
+        EXPECT_GT(ground - text, 100) << c->displayName().toStdString();
+    }
+    w.X(2).setCaption(QStringLiteral("68"));
+    const QWidget* x2 = widget(w.X(2));
+    const int textWidth = x2->fontMetrics().horizontalAdvance(QStringLiteral("68"));
+    const int clearRight = (x2->width() - textWidth) / 2;
+    EXPECT_GE(clearRight, x2->fontMetrics().horizontalAdvance(u' '));
+    EXPECT_EQ(x2->geometry().right(), (6120 + 255) / 15 - 1);  // anchored where the model says
+}
+
 TEST_F(View, TheTabKeyFollowsTheKeyboardOrderOneStopPerGroup) {
     EXPECT_EQ(QApplication::focusWidget(), widget(w.H1));
     std::vector<QString> stops;
