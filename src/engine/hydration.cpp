@@ -2,7 +2,9 @@
 
 #include "engine/numbers.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace fournil {
 
@@ -75,8 +77,14 @@ bool convertGroup(const Window& w, int first, const TextBox& field, const TextBo
 }  // namespace
 
 bool Détermine_Hyd(Window& w) {
+    const float before1 = w.FracEau1, before2 = w.FracEau2;
     const bool first = convertGroup(w, 1, w.H1, w.H1d, w.FracEau1);
     const bool second = convertGroup(w, 5, w.H2, w.H2d, w.FracEau2);
+    // Bit for bit, so that a change between zeros of either sign is told too.
+    if (std::bit_cast<std::uint32_t>(before1) != std::bit_cast<std::uint32_t>(w.FracEau1) ||
+        std::bit_cast<std::uint32_t>(before2) != std::bit_cast<std::uint32_t>(w.FracEau2)) {
+        w.notify(w.Fournil, Property::Fractions);
+    }
     return first && second;
 }
 

@@ -1,16 +1,21 @@
 #include "qt/view.h"
 
 #include "guidance/accessibility.h"
+#include "guidance/calculation_text.h"
 #include "qt/platform_qt.h"
+#include "qt/recipe_card.h"
 #include "qt/widgets.h"
 #include "window/inventory.h"
 #include "window/user_events.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
@@ -56,6 +61,11 @@ std::optional<Key> modelKey(const QKeyEvent& event) {
             return modifiers == Qt::NoModifier ? std::optional(Key::Space) : std::nullopt;
         case Qt::Key_F1:
             return modifiers == Qt::NoModifier ? std::optional(Key::F1) : std::nullopt;
+        case Qt::Key_C:
+            return modifiers == Qt::ControlModifier ? std::optional(Key::Copy) : std::nullopt;
+        case Qt::Key_N:
+            return modifiers == Qt::ControlModifier ? std::optional(Key::NewCalculation)
+                                                    : std::nullopt;
         case Qt::Key_Period:
         case Qt::Key_Comma:  // the keypad's decimal key is one or the other, by keyboard layout
             return keypad && modifiers == Qt::NoModifier ? std::optional(Key::KeypadDecimal)
@@ -254,6 +264,20 @@ void FournilView::propertyChanged(const Control& control, Property property) {
         case Property::Picture:
             applyPicture(control);
             break;
+        case Property::Clipboard:
+            QGuiApplication::clipboard()->setText(model_.clipboard());
+            break;
+        case Property::Fractions:
+            break;  // the tooltips, below
+    }
+    // The tooltips of the hydrations follow every keystroke, unit and mode.
+    if (property == Property::Fractions || property == Property::Selected ||
+        property == Property::Visible) {
+        for (TextBox* box : {&model_.H1, &model_.H2}) {
+            if (QWidget* widget = widgetOf(*box)) {
+                widget->setToolTip(hydrationTooltip(model_, *box));
+            }
+        }
     }
     // What a box holds follows the mode and the units, which relabel and select.
     if (property == Property::Caption || property == Property::Selected) {
@@ -462,8 +486,19 @@ bool FournilView::eventFilter(QObject* watched, QEvent* event) {
         forwardMouseMove(event);
     } else if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && widget->window() == this) {
-            if (const auto key = modelKey(*static_cast<QKeyEvent*>(event))) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (widget != nullptr && widget->window() == this && keyEvent->key() == Qt::Key_P &&
+            keyEvent->modifiers() == Qt::ControlModifier) {
+            if (event->type() == QEvent::KeyPress) {
+                printCard();
+            }
+            return true;
+        }
+        const auto* edit = qobject_cast<const QLineEdit*>(widget);
+        const bool fieldCopy = edit != nullptr && edit->hasSelectedText() &&
+                               keyEvent->key() == Qt::Key_C;  // the field copies its own text
+        if (widget != nullptr && widget->window() == this && !fieldCopy) {
+            if (const auto key = modelKey(*keyEvent)) {
                 if (event->type() == QEvent::KeyPress) {
                     userKey(model_, *key);
                 }
@@ -484,6 +519,33 @@ void FournilView::forwardMouseMove(QEvent* event) {
     }
     Control* control = widget != nullptr ? controls_.at(widget) : &model_.Fournil;
     userHover(*control);
+}
+
+void FournilView::contextMenuEvent(QContextMenuEvent* event) {
+    // On the background and the labels; the fields keep their own edit menu.
+    QMenu menu(this);
+    const struct {
+        const char16_t* text;
+        QKeySequence keys;
+        std::function<void()> act;
+    } entries[] = {
+        {u"Copier le calcul", QKeySequence(Qt::CTRL | Qt::Key_C),
+         [this] { userKey(model_, Key::Copy); }},
+        {u"Nouveau calcul", QKeySequence(Qt::CTRL | Qt::Key_N),
+         [this] { userKey(model_, Key::NewCalculation); }},
+        {u"Imprimer…", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printCard(); }},
+    };
+    for (const auto& entry : entries) {
+        QAction* action = menu.addAction(QString::fromUtf16(entry.text));
+        action->setShortcut(entry.keys);
+        connect(action, &QAction::triggered, this, entry.act);
+    }
+    menu.exec(event->globalPos());
+}
+
+void FournilView::printCard() {
+    const auto* picture = dynamic_cast<const QtPicture*>(model_.Image1.picture().get());
+    printCardWithDialog(model_, picture != nullptr ? picture->image : QImage(), this);
 }
 
 }  // namespace fournil::qt

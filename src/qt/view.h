@@ -29,10 +29,12 @@ class FournilView : public QWidget, public WindowObserver {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     QWidget* create(Control& control, QWidget* parent);
     void mirrorAll(const Control& control);
+    void printCard();
     void applyText(const Control& control);
     void applyEnabled(const Control& control);
     void applyAccessibleNames();

@@ -96,6 +96,39 @@ void Control::setBackColour(Colour colour) {
     }
 }
 
+void Control::resetToEntry() {
+    if (kind() != Kind::Window) {
+        setLeft(entry_.geometry.left);
+        setTop(entry_.geometry.top);
+    }
+    setVisible(!entry_.has(Hidden));
+    setEnabled(!entry_.has(Disabled));
+    setBold(entry_.has(Bold));
+    setBackColour(entry_.colour);
+}
+
+void Captioned::resetToEntry() {
+    Control::resetToEntry();
+    setCaption(entry().caption.toString());
+}
+
+void TextBox::resetToEntry() {
+    Control::resetToEntry();
+    if (text_ != entry().caption) {
+        text_ = entry().caption.toString();
+        changed(Property::Text);
+    }
+    setSelection(0, 0);
+}
+
+void OptionButton::resetToEntry() {
+    Captioned::resetToEntry();
+    if (selected_ != entry().has(Selected)) {
+        selected_ = entry().has(Selected);
+        changed(Property::Selected);
+    }
+}
+
 bool Control::reachable() const {
     for (const Control* c = this; c != nullptr; c = c->container()) {
         if (!c->visible() || !c->enabled()) {

@@ -59,6 +59,8 @@ enum class Property : std::uint8_t {
     SelStart,
     Focus,
     Picture,
+    Clipboard,  // of the window: what it put on the clipboard
+    Fractions,  // of the window: FracEau1 or FracEau2
 };
 
 struct ControlEntry;
@@ -108,6 +110,10 @@ class Control {
     // visible and enabled.
     bool reachable() const;
 
+    // Back to the state the inventory gives it, every change told to observers but no handler
+    // run; the window keeps its place on the screen.
+    virtual void resetToEntry();
+
     std::function<void()> onMouseMove;
 
   protected:
@@ -128,6 +134,7 @@ class Captioned : public Control {
     Captioned(Window& window, const ControlEntry& entry, Control* container);
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
+    void resetToEntry() override;
 
   private:
     QString caption_;
@@ -169,6 +176,7 @@ class TextBox : public Control {
     void deselect() { setSelStart(selStart_); }
 
     std::function<void()> onChange;
+    void resetToEntry() override;
 
   private:
     QString text_;
@@ -184,6 +192,7 @@ class OptionButton : public Captioned {
     // Selecting an unselected button clears the other buttons of its frame, then raises its
     // click; re-selecting or clearing raises nothing.
     void setSelected(bool selected);
+    void resetToEntry() override;
 
     std::function<void()> onClick;
 

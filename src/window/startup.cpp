@@ -36,10 +36,22 @@ void Form_Load(Window& w, Platform& platform) {
     const QString folder = platform.files.programFolder();
     w.Image1.setPicture(platform.pictures.load(QDir(folder).filePath(QStringLiteral("logo.gif"))));
 
+    setStartSelections(w);
+}
+
+void setStartSelections(Window& w) {
     w.TypeCalcul = 1;
     w.UniteMasse = 1;
     w.UniteH1 = 2;
     w.UniteH2 = 5;
+}
+
+void resetWindow(Window& w) {
+    for (Control* c : w.controls()) {
+        c->resetToEntry();
+    }
+    w.TypeCalcul = w.UniteMasse = w.UniteH1 = w.UniteH2 = 0;
+    w.FracEau1 = w.FracEau2 = 0.0f;
 }
 
 void openWindow(Window& w) {

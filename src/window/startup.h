@@ -20,4 +20,12 @@ void Form_Load(Window& w, Platform& platform);
 // the first control of the keyboard order, as a freshly shown window does.
 void openWindow(Window& w);
 
+// The four selections that start-up records (step 4 of the opening).
+void setStartSelections(Window& w);
+
+// Every control back to its inventory state and the window-level values to their first ones,
+// nothing run: the first half of a new calculation, which then records the start selections and
+// recalculates as start-up does.
+void resetWindow(Window& w);
+
 }  // namespace fournil

@@ -34,18 +34,31 @@ void userClick(Control& control);
 void userHover(Control& control);
 
 // The keys that the window answers itself, wherever the focus is.
-enum class Key { Tab, Backtab, Up, Down, Left, Right, Space, KeypadDecimal, F1 };
+enum class Key {
+    Tab,
+    Backtab,
+    Up,
+    Down,
+    Left,
+    Right,
+    Space,
+    KeypadDecimal,
+    F1,
+    Copy,            // Ctrl+C
+    NewCalculation,  // Ctrl+N
+};
 std::optional<Key> keyNamed(QStringView name);  // "Tab" … "KP_Decimal"
 QString keyName(Key key);
-inline constexpr Key allKeys[] = {Key::Tab,   Key::Backtab,       Key::Up,
-                                  Key::Down,  Key::Left,          Key::Right,
-                                  Key::Space, Key::KeypadDecimal, Key::F1};
+inline constexpr Key allKeys[] = {
+    Key::Tab,   Key::Backtab,       Key::Up, Key::Down, Key::Left,          Key::Right,
+    Key::Space, Key::KeypadDecimal, Key::F1, Key::Copy, Key::NewCalculation};
 
 // One key pressed with the focus where it is. Tab and Backtab follow the keyboard order; on an
 // option button the arrows move to the next or previous button of its frame and select it, and
 // Space selects it; Space clicks the push button; in a text box the arrows move the caret, Space
 // types a blank and the keypad's decimal key types the locale's decimal separator. F1 writes the
 // help of the focused control, as the mouse over it does; a control without help leaves it.
+// Ctrl+C copies a field's selected text, or else the whole calculation; Ctrl+N starts a new one.
 void userKey(Window& w, Key key);
 
 // Splits a text into the characters a person would type one by one (surrogate pairs kept whole).

@@ -216,6 +216,11 @@ bool Window::runHandler(const std::function<void()>& handler) {
     return true;
 }
 
+void Window::setClipboard(const QString& text) {
+    clipboard_ = text;
+    notify(Fournil, Property::Clipboard);
+}
+
 void Window::addObserver(WindowObserver* observer) {
     observers_.push_back(observer);
 }

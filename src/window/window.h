@@ -92,6 +92,14 @@ class Window {
     void notify(const Control& control, Property property) const;
 
     std::function<void()> onLoad;
+    // A new calculation: the window as start-up leaves it, without starting again.
+    std::function<void()> onNewCalculation;
+    // The calculation put on the clipboard.
+    std::function<void()> onCopy;
+
+    // What the window last put on the clipboard (the calculation, or a field's selected text).
+    const QString& clipboard() const { return clipboard_; }
+    void setClipboard(const QString& text);
 
   private:
     // Declared first: every control is created before the named references below are bound.
@@ -136,6 +144,7 @@ class Window {
     std::vector<WindowObserver*> observers_;
     QLocale locale_ = QLocale::c();
     Control* focus_ = nullptr;
+    QString clipboard_;
     long passes_ = 0;
     int nesting_ = 0;
     int deepest_ = 0;

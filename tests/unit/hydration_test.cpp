@@ -52,7 +52,7 @@ TEST(WaterFraction, ConvertsEveryUnit) {
     for (const ConversionRow& row : rows) {
         SCOPED_TRACE(row.name);
         const auto f = waterFraction(row.unit, QString::fromUtf16(row.typed),
-                                   QString::fromUtf16(row.denominator), *row.locale);
+                                     QString::fromUtf16(row.denominator), *row.locale);
         EXPECT_EQ(f ? floatText(*f) : QString(), QString::fromLatin1(row.fraction));
     }
 }

@@ -94,8 +94,8 @@ std::optional<Difference> compare(Session& model, Session& widgets) {
         }
     }
     for (const QString& name : windowValueNames()) {
-        const auto x = readWindowValue(m, name);
-        const auto y = readWindowValue(v, name);
+        const auto x = model.readValue(name);
+        const auto y = widgets.readValue(name);
         if (x != y) {
             return Difference{name, x->format(), y->format()};
         }

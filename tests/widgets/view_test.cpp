@@ -1,7 +1,9 @@
 #include "qt/view.h"
 #include "guidance/accessibility.h"
+#include "guidance/calculation_text.h"
 #include "qt/desktop_window.h"
 #include "qt/platform_qt.h"
+#include "qt/recipe_card.h"
 #include "readback.h"
 #include "window/startup.h"
 #include "window/user_events.h"
@@ -10,8 +12,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
 #include <QLineEdit>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -400,6 +406,53 @@ TEST(QtTranslations, TheEditMenuIsFrenchUnderAFrenchLocale) {
         delete t;
     }
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"), QStringLiteral("&Paste"));
+}
+
+}  // namespace
+}  // namespace fournil::qt
+
+namespace fournil::qt {
+namespace {
+
+// The recipe card of each mode, printed to a PDF file: one page whose text holds the title, the
+// date and every line of the calculation.
+TEST(RecipeCard, HoldsTheCalculationOfEachMode) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    testing::BareMachine machine;
+    QImage logo(8, 8, QImage::Format_RGB32);
+    logo.fill(Qt::yellow);
+    for (int mode = 1; mode <= 6; ++mode) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        Window w;
+        w.setLocale(QLocale(QLocale::French, QLocale::France));
+        bindHandlers(w, machine.platform);
+        openWindow(w);
+        userClick(w.optionL(mode));
+        userClick(w.Simulation);
+        const QString pdf = dir.filePath(QStringLiteral("card%1.pdf").arg(mode));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printCard(w, logo, printer);
+
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        ASSERT_TRUE(pdftotext.waitForFinished(20000)) << "pdftotext (poppler-utils) is missing";
+        const QString raw = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        EXPECT_EQ(raw.count(u'\f'), 1);  // one page
+        const QString text = raw.simplified();
+        EXPECT_TRUE(
+            text.contains(QStringLiteral("Calcul de l'Hydratation d'un Levain ou d'une Pâte")));
+        EXPECT_TRUE(text.contains(
+            QLocale(QLocale::French).toString(QDate::currentDate(), QLocale::LongFormat)));
+        for (const QString& line : calculationText(w).split(u'\n')) {
+            EXPECT_TRUE(text.contains(line.simplified())) << line.toStdString() << "\n"
+                                                          << text.toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "session.h"
 
-#include "wiring/binding.h"
 #include "window/startup.h"
 #include "window/user_events.h"
+#include "wiring/binding.h"
 
 #include <QFile>
 

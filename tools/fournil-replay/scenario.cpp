@@ -204,7 +204,7 @@ class Player {
 
     PropValue read(const Ref& ref) {
         auto value = ref.control != nullptr ? session().read(*ref.control, ref.property)
-                                            : readWindowValue(session().window(), ref.property);
+                                            : session().readValue(ref.property);
         if (!value) {
             fail(QStringLiteral("cannot read %1").arg(ref.property));
         }

@@ -32,6 +32,10 @@ class Session {
     virtual void key(Key key) = 0;
     // What the control shows; nullopt when it has no such property.
     virtual std::optional<PropValue> read(const Control& control, QStringView property) = 0;
+    // A window-level value, as the window shows it.
+    virtual std::optional<PropValue> readValue(QStringView name) {
+        return readWindowValue(window(), name);
+    }
     // Saves a picture of the window as it shows now; false where there is no window to show.
     virtual bool saveScreenshot(const QString& /*path*/) { return false; }
 };

@@ -3,11 +3,12 @@
 #include "qt/platform_qt.h"
 #include "qt/view.h"
 #include "readback.h"
-#include "wiring/binding.h"
 #include "window/startup.h"
 #include "window/user_events.h"
+#include "wiring/binding.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -24,6 +25,8 @@ class WidgetSession : public Session {
     explicit WidgetSession(const SessionSettings& settings)
         : display_(settings.screen), platform_{files_, display_, pictures_} {
         window_.setLocale(settings.locale);
+        // Each session starts as a run of its own does: nothing on the clipboard.
+        QGuiApplication::clipboard()->clear();
         view_ = std::make_unique<qt::FournilView>(window_);
         bindHandlers(window_, platform_);
         openWindow(window_);
@@ -117,6 +120,8 @@ class WidgetSession : public Session {
             {Key::Space, {Qt::Key_Space, Qt::NoModifier}},
             {Key::KeypadDecimal, {Qt::Key_Period, Qt::KeypadModifier}},
             {Key::F1, {Qt::Key_F1, Qt::NoModifier}},
+            {Key::Copy, {Qt::Key_C, Qt::ControlModifier}},
+            {Key::NewCalculation, {Qt::Key_N, Qt::ControlModifier}},
         };
         const auto [code, modifiers] = keys.at(key);
         QWidget* target = QApplication::focusWidget();
@@ -126,6 +131,14 @@ class WidgetSession : public Session {
 
     std::optional<PropValue> read(const Control& control, QStringView property) override {
         return readWidget(*view_, control, property);
+    }
+
+    // What the system's clipboard holds, not what the model last put there.
+    std::optional<PropValue> readValue(QStringView name) override {
+        if (name == u"Clipboard") {
+            return PropValue::ofText(QGuiApplication::clipboard()->text());
+        }
+        return readWindowValue(window_, name);
     }
 
     bool saveScreenshot(const QString& path) override {

@@ -1,5 +1,6 @@
 #include "readback.h"
 
+#include "guidance/calculation_text.h"
 #include "qt/platform_qt.h"
 #include "qt/widgets.h"
 
@@ -201,6 +202,10 @@ const Readable readables[] = {
      [](const Window&, const Control& c) { return PropValue::ofInt(box(c).selLength()); },
      [](const qt::FournilView&, const QWidget& w, const Control&) {
          return PropValue::ofInt(edit(w).selectionLength()); }},
+    {u"tooltip", kinds({Kind::TextBox}),
+     [](const Window& w, const Control& c) { return PropValue::ofText(hydrationTooltip(w, box(c))); },
+     [](const qt::FournilView&, const QWidget& w, const Control&) {
+         return PropValue::ofText(w.toolTip()); }},
     {u"maxlength", kinds({Kind::TextBox}),
      [](const Window&, const Control& c) { return PropValue::ofInt(box(c).maxLength()); },
      [](const qt::FournilView&, const QWidget& w, const Control& c) {
@@ -322,7 +327,8 @@ std::optional<PropValue> readWidget(const qt::FournilView& view, const Control& 
 
 QStringList windowValueNames() {
     return {QStringLiteral("TypeCalcul"), QStringLiteral("UniteMasse"), QStringLiteral("UniteH1"),
-            QStringLiteral("UniteH2"),    QStringLiteral("FracEau1"),   QStringLiteral("FracEau2")};
+            QStringLiteral("UniteH2"),    QStringLiteral("FracEau1"),   QStringLiteral("FracEau2"),
+            QStringLiteral("Clipboard")};
 }
 
 std::optional<PropValue> readWindowValue(const Window& w, QStringView name) {
@@ -340,6 +346,9 @@ std::optional<PropValue> readWindowValue(const Window& w, QStringView name) {
     }
     if (name == u"FracEau2") {
         return PropValue::ofWord(floatText(w.FracEau2));
+    }
+    if (name == u"Clipboard") {
+        return PropValue::ofText(w.clipboard());
     }
     return std::nullopt;
 }
