@@ -523,7 +523,12 @@ void FournilView::forwardMouseMove(QEvent* event) {
 
 void FournilView::contextMenuEvent(QContextMenuEvent* event) {
     // On the background and the labels; the fields keep their own edit menu.
-    QMenu menu(this);
+    std::unique_ptr<QMenu> menu = contextMenu();
+    menu->exec(event->globalPos());
+}
+
+std::unique_ptr<QMenu> FournilView::contextMenu() {
+    auto menu = std::make_unique<QMenu>(this);
     const struct {
         const char16_t* text;
         QKeySequence keys;
@@ -536,11 +541,11 @@ void FournilView::contextMenuEvent(QContextMenuEvent* event) {
         {u"Imprimer…", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printCard(); }},
     };
     for (const auto& entry : entries) {
-        QAction* action = menu.addAction(QString::fromUtf16(entry.text));
+        QAction* action = menu->addAction(QString::fromUtf16(entry.text));
         action->setShortcut(entry.keys);
         connect(action, &QAction::triggered, this, entry.act);
     }
-    menu.exec(event->globalPos());
+    return menu;
 }
 
 void FournilView::printCard() {

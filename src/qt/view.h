@@ -7,9 +7,11 @@
 
 #include "window/window.h"
 
+#include <QMenu>
 #include <QWidget>
 
 #include <map>
+#include <memory>
 
 namespace fournil::qt {
 
@@ -31,6 +33,11 @@ class FournilView : public QWidget, public WindowObserver {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
+  public:
+    // The window's own menu: copy the calculation, a new calculation, print a recipe card.
+    std::unique_ptr<QMenu> contextMenu();
+
+  protected:
   private:
     QWidget* create(Control& control, QWidget* parent);
     void mirrorAll(const Control& control);

@@ -247,6 +247,29 @@ TEST_F(View, ScreenReadersHearWhatTheModelNames) {
 
 // What is shown greyed or squeezed can still be read: the disabled second hydration's captions
 // against its light green, and the levain's hydration clear of the comma that follows it.
+// The window's own menu lists its actions in French with their shortcuts, and they act.
+TEST_F(View, TheContextMenuActsInFrench) {
+    const std::unique_ptr<QMenu> menu = view->contextMenu();
+    QStringList entries;
+    for (QAction* a : menu->actions()) {
+        entries << a->text() + u' ' + a->shortcut().toString(QKeySequence::PortableText);
+    }
+    EXPECT_EQ(entries, QStringList({QStringLiteral("Copier le calcul Ctrl+C"),
+                                    QStringLiteral("Nouveau calcul Ctrl+N"),
+                                    QStringLiteral("Imprimer… Ctrl+P")}));
+    menu->actions()[0]->trigger();
+    EXPECT_TRUE(
+        QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Pour obtenir 1200")));
+    userClick(w.optionL(3));
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(w.TypeCalcul, 1);
+    if (qEnvironmentVariableIsSet("FOURNIL_MENU_PNG")) {
+        menu->popup(view->mapToGlobal(QPoint(300, 330)));
+        QCoreApplication::processEvents();
+        menu->grab().save(qEnvironmentVariable("FOURNIL_MENU_PNG"));
+    }
+}
+
 TEST_F(View, DisabledAndTightPlacesStayReadable) {
     ASSERT_FALSE(w.Hydratation(2).enabled());
     for (const Control* c : {static_cast<const Control*>(&w.Hydratation(2)),
@@ -420,8 +443,11 @@ TEST(RecipeCard, HoldsTheCalculationOfEachMode) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     testing::BareMachine machine;
-    QImage logo(8, 8, QImage::Format_RGB32);
-    logo.fill(Qt::yellow);
+    QImage logo(QCoreApplication::applicationDirPath() + QStringLiteral("/logo.gif"));
+    if (logo.isNull()) {
+        logo = QImage(8, 8, QImage::Format_RGB32);
+        logo.fill(Qt::yellow);
+    }
     for (int mode = 1; mode <= 6; ++mode) {
         SCOPED_TRACE("mode " + std::to_string(mode));
         Window w;
@@ -436,6 +462,9 @@ TEST(RecipeCard, HoldsTheCalculationOfEachMode) {
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(QPageSize::A4));
         printCard(w, logo, printer);
+        if (mode == 4 && qEnvironmentVariableIsSet("FOURNIL_CARD_PDF")) {
+            QFile::copy(pdf, qEnvironmentVariable("FOURNIL_CARD_PDF"));
+        }
 
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"),
