@@ -4,6 +4,10 @@
 // run but not to find anything.
 
 #include "window/platform.h"
+#include "window/startup.h"
+#include "wiring/binding.h"
+
+#include <QLocale>
 
 namespace fournil::testing {
 
@@ -27,6 +31,17 @@ struct BareMachine {
     Screen screen;
     NoPictures pictures;
     Platform platform{files, screen, pictures};
+};
+
+// A window opened on a bare machine in a locale, its handlers bound, as start-up leaves it.
+struct OpenedWindow {
+    BareMachine machine;
+    Window w;
+    explicit OpenedWindow(const QLocale& locale = QLocale::c()) {
+        w.setLocale(locale);
+        bindHandlers(w, machine.platform);
+        openWindow(w);
+    }
 };
 
 }  // namespace fournil::testing

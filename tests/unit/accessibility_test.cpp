@@ -46,12 +46,10 @@ TEST(AccessibleNames, EachBoxSaysWhatItHoldsInTheMode) {
         {6, "EF(1)", u"farine, gr"},
         {6, "EF(2)", u"eau, gr"},
     };
-    testing::BareMachine machine;
     for (const NameRow& row : rows) {
         SCOPED_TRACE(std::to_string(row.mode) + " " + row.box);
-        Window w;
-        bindHandlers(w, machine.platform);
-        openWindow(w);
+        testing::OpenedWindow opened;
+        Window& w = opened.w;
         userClick(w.optionL(row.mode));
         const QString box = QString::fromLatin1(row.box);
         const qsizetype paren = box.indexOf(u'(');
@@ -62,10 +60,8 @@ TEST(AccessibleNames, EachBoxSaysWhatItHoldsInTheMode) {
 }
 
 TEST(AccessibleNames, FollowTheUnits) {
-    testing::BareMachine machine;
-    Window w;
-    bindHandlers(w, machine.platform);
-    openWindow(w);
+    testing::OpenedWindow opened;
+    Window& w = opened.w;
     userClick(w.optionH(4));
     userClick(w.optionU(2));
     EXPECT_EQ(accessibleName(w, w.H1), QStringLiteral("hydratation de la pâte, fraction farine"));

@@ -43,13 +43,10 @@ TEST(CalculationText, EachModeReadsAsItsSentence) {
         u"Hydratation : 41,2 % pâte · 70 % farine · fraction pâte 0,412 · fraction farine 0,7\n"
         u"Hydratation : 50 % pâte · 100 % farine · fraction pâte 0,5 · fraction farine 1",
     };
-    testing::BareMachine machine;
     for (int mode = 1; mode <= 6; ++mode) {
         SCOPED_TRACE("mode " + std::to_string(mode));
-        Window w;
-        w.setLocale(QLocale(QLocale::French, QLocale::France));
-        bindHandlers(w, machine.platform);
-        openWindow(w);
+        testing::OpenedWindow opened(QLocale(QLocale::French, QLocale::France));
+        Window& w = opened.w;
         userClick(w.optionL(mode));
         userClick(w.Simulation);
         EXPECT_EQ(calculationText(w), QString::fromUtf16(expected[mode - 1]));
@@ -57,10 +54,8 @@ TEST(CalculationText, EachModeReadsAsItsSentence) {
 }
 
 TEST(CalculationText, AFaultSaysSoAndFractionsReadAsFractions) {
-    testing::BareMachine machine;
-    Window w;
-    bindHandlers(w, machine.platform);
-    openWindow(w);
+    testing::OpenedWindow opened;
+    Window& w = opened.w;
     userClick(w.optionH(3));
     userPaste(w.H1, QStringLiteral("2"));
     userPaste(w.H1d, QStringLiteral("5"));

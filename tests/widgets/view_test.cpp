@@ -442,7 +442,6 @@ namespace {
 TEST(RecipeCard, HoldsTheCalculationOfEachMode) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    testing::BareMachine machine;
     QImage logo(QCoreApplication::applicationDirPath() + QStringLiteral("/logo.gif"));
     if (logo.isNull()) {
         logo = QImage(8, 8, QImage::Format_RGB32);
@@ -450,10 +449,8 @@ TEST(RecipeCard, HoldsTheCalculationOfEachMode) {
     }
     for (int mode = 1; mode <= 6; ++mode) {
         SCOPED_TRACE("mode " + std::to_string(mode));
-        Window w;
-        w.setLocale(QLocale(QLocale::French, QLocale::France));
-        bindHandlers(w, machine.platform);
-        openWindow(w);
+        testing::OpenedWindow opened(QLocale(QLocale::French, QLocale::France));
+        Window& w = opened.w;
         userClick(w.optionL(mode));
         userClick(w.Simulation);
         const QString pdf = dir.filePath(QStringLiteral("card%1.pdf").arg(mode));
