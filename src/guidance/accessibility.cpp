@@ -1,5 +1,6 @@
 #include "guidance/accessibility.h"
 
+#include "guidance/calculation_text.h"
 #include "modes/modes.h"
 
 namespace fournil {
@@ -78,10 +79,17 @@ QString accessibleName(const Window& w, const Control& control) {
     if (control.kind() == Kind::TextBox) {
         return boxName(w, static_cast<const TextBox&>(control));
     }
+    if (&control == &w.Phrase(6)) {
+        return levainCorrectionLine(w);
+    }
     if (const auto* captioned = dynamic_cast<const Captioned*>(&control)) {
         return captioned->caption().trimmed();
     }
     return {};
+}
+
+bool readWithItsLine(const Window& w, const Control& control) {
+    return &control == &w.X(1) || &control == &w.gr(6) || &control == &w.X(2);
 }
 
 }  // namespace fournil

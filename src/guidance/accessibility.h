@@ -11,4 +11,8 @@ namespace fournil {
 // has a short name of its own.
 QString accessibleName(const Window& w, const Control& control);
 
+// A label read as part of the line it stands in (the numbers of the levain's correction line),
+// rather than on its own.
+bool readWithItsLine(const Window& w, const Control& control);
+
 }  // namespace fournil

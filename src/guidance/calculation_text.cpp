@@ -60,20 +60,7 @@ QString number(const Window& w, double value, int decimals, bool significant) {
 QStringList correctionLines(const Window& w) {
     QStringList lines;
     lines << line({shown(w.Phrase(10)), shown(w.Phrase(11))});
-    const QString sentence = w.Phrase(6).caption();
-    if (!sentence.trimmed().isEmpty()) {
-        const QStringList parts = sentence.split(QStringLiteral("  "), Qt::SkipEmptyParts);
-        QStringList words;
-        for (const QString& part : parts) {
-            words << part.trimmed();
-        }
-        if (words.size() >= 3) {
-            lines << line({words[0], shown(w.X(1)), shown(w.gr(6)), words[1], shown(w.X(2))}) +
-                         words[2];
-        } else {
-            lines << sentence.simplified();
-        }
-    }
+    lines << levainCorrectionLine(w);
     lines << line({shown(w.Phrase(9)), shown(w.X(3)), shown(w.gr(4)), shown(w.Phrase(7))});
     lines << line({shown(w.X(4)), shown(w.gr(5)), shown(w.Phrase(8))});
     lines.removeAll(QString());
@@ -81,6 +68,21 @@ QStringList correctionLines(const Window& w) {
 }
 
 }  // namespace
+
+QString levainCorrectionLine(const Window& w) {
+    const QString sentence = w.Phrase(6).caption();
+    if (sentence.trimmed().isEmpty()) {
+        return {};
+    }
+    QStringList words;
+    for (const QString& part : sentence.split(QStringLiteral("  "), Qt::SkipEmptyParts)) {
+        words << part.trimmed();
+    }
+    if (words.size() < 3) {
+        return sentence.simplified();
+    }
+    return line({words[0], shown(w.X(1)), shown(w.gr(6)), words[1], shown(w.X(2))}) + words[2];
+}
 
 QString hydrationInFourUnits(const Window& w, float F) {
     const double f = F;

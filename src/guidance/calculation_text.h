@@ -22,4 +22,9 @@ QString hydrationInFourUnits(const Window& w, float F);
 // the temperature mode); empty otherwise.
 QString hydrationTooltip(const Window& w, const TextBox& box);
 
+// The levain's line of the correction with its numbers in the blanks left for them ("Pour
+// compenser le rajout de 1853 gr de levain qui a un taux d'hydratation de 68,"); empty while the
+// line is.
+QString levainCorrectionLine(const Window& w);
+
 }  // namespace fournil

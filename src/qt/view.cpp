@@ -102,6 +102,9 @@ FournilView::FournilView(Window& model, QWidget* parent) : QWidget(parent), mode
         mirrorAll(*control);
     }
     applyAccessibleNames();
+    for (Control* control : model_.controls()) {
+        widgetOf(*control)->setProperty("readWithItsLine", readWithItsLine(model_, *control));
+    }
 
     // One tab stop per control of the keyboard order; Qt skips hidden and disabled ones.
     QWidget* previous = nullptr;
@@ -299,8 +302,10 @@ void FournilView::applyEnabled(const Control& control) {
 }
 
 void FournilView::applyAccessibleNames() {
+    // Only where the name is not the caption: the boxes, the logo, the levain's correction line.
     for (Control* control : model_.controls()) {
-        if (control->kind() == Kind::TextBox || control->kind() == Kind::Picture) {
+        if (control->kind() == Kind::TextBox || control->kind() == Kind::Picture ||
+            control == &model_.Phrase(6)) {
             if (QWidget* widget = widgetOf(*control)) {
                 widget->setAccessibleName(fournil::accessibleName(model_, *control));
             }

@@ -18,11 +18,22 @@ class CaptionLabelAccessible : public QAccessibleWidget {
   public:
     explicit CaptionLabelAccessible(CaptionLabel* label)
         : QAccessibleWidget(label, QAccessible::StaticText) {}
+    // The name the window gives it, else its caption.
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
-            return static_cast<const CaptionLabel*>(widget())->caption().trimmed();
+            const QString named = widget()->accessibleName();
+            return named.isEmpty() ? static_cast<const CaptionLabel*>(widget())->caption().trimmed()
+                                   : named;
         }
         return QAccessibleWidget::text(t);
+    }
+    // An empty line (the correction before there is one, the help before any) is not read out,
+    // nor a number already read within its line.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = s.invisible || text(QAccessible::Name).isEmpty() ||
+                      widget()->property("readWithItsLine").toBool();
+        return s;
     }
 };
 
