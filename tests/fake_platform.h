@@ -5,6 +5,7 @@
 
 #include "window/platform.h"
 #include "window/startup.h"
+#include "window/user_events.h"
 #include "wiring/binding.h"
 
 #include <QLocale>
@@ -41,6 +42,11 @@ struct OpenedWindow {
         w.setLocale(locale);
         bindHandlers(w, machine.platform);
         openWindow(w);
+    }
+    // The mode chosen and its worked example loaded, as a baker's two clicks do.
+    void workedExample(int mode) {
+        userClick(w.optionL(mode));
+        userClick(w.Simulation);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "guidance/calculation_text.h"
 
+#include "engine/numbers.h"
 #include "modes/modes.h"
 
 #include <cmath>
@@ -36,23 +37,17 @@ QString hydration(const TextBox& field, const TextBox& denominator) {
     return denominator.visible() && !typed.isEmpty() ? typed + u'/' + shown(denominator) : typed;
 }
 
-QString number(const Window& w, double value, int decimals, bool significant) {
+// A number as the window writes its unrounded results (the locale's separator, no trailing
+// zeros), once rounded to the digits asked for; a dash where it is not finite.
+QString number(const Window& w, double value, int digits, bool significant) {
     if (!std::isfinite(value)) {
         return QStringLiteral("—");
     }
-    QString text = significant ? w.locale().toString(value, 'g', decimals)
-                               : w.locale().toString(value, 'f', decimals);
-    text.remove(w.locale().groupSeparator());
-    const QString point = w.locale().decimalPoint();
-    if (text.contains(point) && !text.contains(u'e')) {
-        while (text.endsWith(u'0')) {
-            text.chop(1);
-        }
-        if (text.endsWith(point)) {
-            text.chop(point.size());
-        }
+    if (significant && value != 0) {
+        digits -= 1 + int(std::floor(std::log10(std::abs(value))));
     }
-    return text;
+    const double scale = std::pow(10.0, digits);
+    return unroundedText(std::round(value * scale) / scale, w.locale());
 }
 
 // The correction lines: the heading, the levain's line with its numbers in the blanks left for

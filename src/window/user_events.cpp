@@ -140,10 +140,8 @@ void userType(TextBox& box, QStringView character) {
         return;
     }
     box.window().setFocus(&box);
-    if (box.maxLength() > 0 && box.text().size() + character.size() > box.maxLength()) {
-        return;
-    }
-    box.setText(box.text() + character.toString());
+    box.setSelStart(int(box.text().size()));  // typing lands at the end
+    insertAtCaret(box, character.toString());
 }
 
 void userSelect(TextBox& box, int anchor, int caret) {

@@ -46,9 +46,8 @@ TEST(CalculationText, EachModeReadsAsItsSentence) {
     for (int mode = 1; mode <= 6; ++mode) {
         SCOPED_TRACE("mode " + std::to_string(mode));
         testing::OpenedWindow opened(QLocale(QLocale::French, QLocale::France));
-        Window& w = opened.w;
-        userClick(w.optionL(mode));
-        userClick(w.Simulation);
+        opened.workedExample(mode);
+        const Window& w = opened.w;
         EXPECT_EQ(calculationText(w), QString::fromUtf16(expected[mode - 1]));
     }
 }

@@ -372,12 +372,6 @@ TEST_F(View, WidgetsMirrorEveryModelChange) {
     }
 }
 
-}  // namespace
-}  // namespace fournil::qt
-
-namespace fournil::qt {
-namespace {
-
 // Whatever stands at the logo's path, start-up neither blocks nor fails: only a sane regular
 // file of a picture is shown.
 TEST(LogoLoading, OnlyASaneRegularPictureFileIsRead) {
@@ -414,12 +408,6 @@ TEST(LogoLoading, OnlyASaneRegularPictureFileIsRead) {
     EXPECT_NE(loader.load(at("logo.gif")), nullptr);
 }
 
-}  // namespace
-}  // namespace fournil::qt
-
-namespace fournil::qt {
-namespace {
-
 // Qt's own menus speak the user's language: a field's edit menu in French under a French locale.
 TEST(QtTranslations, TheEditMenuIsFrenchUnderAFrenchLocale) {
     ASSERT_TRUE(installQtTranslations(QLocale(QStringLiteral("fr_FR"))))
@@ -434,12 +422,6 @@ TEST(QtTranslations, TheEditMenuIsFrenchUnderAFrenchLocale) {
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"), QStringLiteral("&Paste"));
 }
 
-}  // namespace
-}  // namespace fournil::qt
-
-namespace fournil::qt {
-namespace {
-
 // The recipe card of each mode, printed to a PDF file: one page whose text holds the title, the
 // date and every line of the calculation.
 TEST(RecipeCard, HoldsTheCalculationOfEachMode) {
@@ -453,9 +435,8 @@ TEST(RecipeCard, HoldsTheCalculationOfEachMode) {
     for (int mode = 1; mode <= 6; ++mode) {
         SCOPED_TRACE("mode " + std::to_string(mode));
         testing::OpenedWindow opened(QLocale(QLocale::French, QLocale::France));
-        Window& w = opened.w;
-        userClick(w.optionL(mode));
-        userClick(w.Simulation);
+        opened.workedExample(mode);
+        const Window& w = opened.w;
         const QString pdf = dir.filePath(QStringLiteral("card%1.pdf").arg(mode));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
