@@ -1,5 +1,6 @@
 #include "engine/calcule.h"
 
+#include "engine/answer.h"
 #include "engine/arithmetic.h"
 #include "engine/correction.h"
 #include "engine/hydration.h"
@@ -39,6 +40,7 @@ bool computeWaterTemperature(Window& w) {
 
 // Names the ingredient added and, under "l/kg", its unit: litres of water, kilograms of flour.
 void nameAddedIngredient(Window& w, bool flour) {
+    w.answer.addsFlour = flour;
     w.EFLabel(1).setCaption(flour ? QStringLiteral("de farine") : QStringLiteral("d'eau"));
     if (w.optionU(3).selected()) {
         w.gr(3).setCaption(flour ? QStringLiteral("kg") : QStringLiteral("l"));
@@ -76,6 +78,7 @@ bool computeBalance(Window& w, bool givenQ1) {
 
 // Mode 6: the water to add into EF(2), then the flour into EF(1).
 bool computeDoughWithLevain(Window& w) {
+    w.answer.addsFlour = true;
     w.EFLabel(1).setCaption(QStringLiteral("de farine"));
     if (w.optionU(3).selected()) {
         w.gr(3).setCaption(QStringLiteral("kg"));
@@ -106,16 +109,17 @@ void showCalculationImpossible(Window& w) {
     w.Phrase(10).setCaption(QStringLiteral("Calcul impossible avec ces valeurs"));
 }
 
-void Calcule(Window& w) {
-    w.countPass();
+namespace {
+
+// The pass itself; false when it could not complete.
+bool pass(Window& w) {
     const SelectedModes modes = selectedModes(w);
     if (modes.any(&ModeRow::zeroesH2)) {
         w.H2.setText(QStringLiteral("0"));
     }
     // The temperature mode reads no fraction; every other mode would answer other inputs.
     if (!Détermine_Hyd(w) && !modes.any(&ModeRow::temperatures)) {
-        showCalculationImpossible(w);
-        return;
+        return false;
     }
     bool complete = false;
     switch (modes.computation()) {
@@ -129,9 +133,19 @@ void Calcule(Window& w) {
             complete = computeBalance(w, modes.any(&ModeRow::givesQ1));
             break;
     }
-    if (!complete || !Correction(w)) {
+    return complete && Correction(w);
+}
+
+}  // namespace
+
+void Calcule(Window& w) {
+    w.countPass();
+    const bool complete = pass(w);
+    if (!complete) {
         showCalculationImpossible(w);
     }
+    w.answer.fault = !complete;
+    recordAnswer(w);
 }
 
 }  // namespace fournil

@@ -17,20 +17,41 @@ void writeDoughSentence(Window& w, CorrectionKind kind) {
     if (kind == CorrectionKind::DoughSentence) {
         w.Phrase(10).setCaption(QStringLiteral("Pour une quantité de pâte de ") + w.Q1.text() +
                                 u' ' + w.gr(1).caption() + u'.');
+        w.answer.closing = w.Phrase(10).caption();
     } else if (kind == CorrectionKind::QuantityCheck) {
         // Both readings are made before the decision; exactly 0 is coherent.
         const bool flour = isNegative(w, w.EF(1));
         const bool water = isNegative(w, w.EF(2));
         if (flour || water) {
             w.Phrase(10).setCaption(QStringLiteral("Incohérence dans les quantités"));
+            w.answer.closing = w.Phrase(10).caption();
         }
     } else if (kind == CorrectionKind::TemperatureCheck) {
         const bool hot = isNegative(w, w.Q2);
         const bool cold = isNegative(w, w.EF(1));
         if (hot || cold) {
             w.Phrase(10).setCaption(QStringLiteral("Incohérence dans les températures"));
+            w.answer.closing = w.Phrase(10).caption();
         }
     }
+}
+
+// The words of the correction; the levain's line leaves runs of blanks where its numbers stand.
+AnswerCorrection correctionWords() {
+    AnswerCorrection c;
+    c.heading = QStringLiteral("Correction d'une recette à la levure");
+    c.note = QStringLiteral("(hydratation en % farine)");
+    c.levainWords = {QStringLiteral("Pour compenser le rajout de"),
+                     QStringLiteral("de levain qui a un taux d'hydratation de"),
+                     QStringLiteral(",")};
+    c.takeOut = QStringLiteral("il faut retrancher:");
+    c.flourWords = QStringLiteral("de farine");
+    c.waterWords = QStringLiteral("d'eau");
+    return c;
+}
+
+AnswerNumber written(const Window& w, const Label& label) {
+    return {label.caption(), readNumber(w, label.caption()), {}};
 }
 
 // The flour and the water that the levain just computed brings into a yeast recipe.
@@ -38,15 +59,14 @@ bool writeLevainCorrection(Window& w, bool levainIsQ1) {
     for (int i = 4; i <= 6; ++i) {
         w.gr(i).setVisible(true);
     }
-    // The numbers stand over the runs of blanks of this line.
-    w.Phrase(6).setCaption(QStringLiteral("Pour compenser le rajout de") + QString(20, u' ') +
-                           QStringLiteral("de levain qui a un taux d'hydratation de") +
-                           QString(9, u' ') + u',');
-    w.Phrase(7).setCaption(QStringLiteral("de farine"));
-    w.Phrase(8).setCaption(QStringLiteral("d'eau"));
-    w.Phrase(9).setCaption(QStringLiteral("il faut retrancher:"));
-    w.Phrase(10).setCaption(QStringLiteral("Correction d'une recette à la levure"));
-    w.Phrase(11).setCaption(QStringLiteral("(hydratation en % farine)"));
+    AnswerCorrection c = correctionWords();
+    w.Phrase(6).setCaption(c.levainWords[0] + QString(20, u' ') + c.levainWords[1] +
+                           QString(9, u' ') + c.levainWords[2]);
+    w.Phrase(7).setCaption(c.flourWords);
+    w.Phrase(8).setCaption(c.waterWords);
+    w.Phrase(9).setCaption(c.takeOut);
+    w.Phrase(10).setCaption(c.heading);
+    w.Phrase(11).setCaption(c.note);
 
     if (levainIsQ1) {
         w.X(1).setCaption(w.Q1.text());
@@ -79,6 +99,11 @@ bool writeLevainCorrection(Window& w, bool levainIsQ1) {
         return false;
     }
     w.X(3).setCaption(unroundedText(*flour, w.locale()));
+    c.levain = written(w, w.X(1));
+    c.hydration = written(w, w.X(2));
+    c.flour = written(w, w.X(3));
+    c.water = written(w, w.X(4));
+    w.answer.correction = c;
     return true;
 }
 
@@ -94,6 +119,8 @@ void clearCorrection(Window& w) {
     for (int i = 6; i <= 11; ++i) {
         w.Phrase(i).setCaption(QString());
     }
+    w.answer.correction.reset();
+    w.answer.closing.clear();
 }
 
 bool Correction(Window& w) {

@@ -78,8 +78,9 @@ bool convertGroup(const Window& w, int first, const TextBox& field, const TextBo
 
 bool Détermine_Hyd(Window& w) {
     const float before1 = w.FracEau1, before2 = w.FracEau2;
+    // A fault ends the pass at once: the second group is not converted after the first failed.
     const bool first = convertGroup(w, 1, w.H1, w.H1d, w.FracEau1);
-    const bool second = convertGroup(w, 5, w.H2, w.H2d, w.FracEau2);
+    const bool second = first && convertGroup(w, 5, w.H2, w.H2d, w.FracEau2);
     // Bit for bit, so that a change between zeros of either sign is told too.
     if (std::bit_cast<std::uint32_t>(before1) != std::bit_cast<std::uint32_t>(w.FracEau1) ||
         std::bit_cast<std::uint32_t>(before2) != std::bit_cast<std::uint32_t>(w.FracEau2)) {

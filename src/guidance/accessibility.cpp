@@ -1,73 +1,36 @@
 #include "guidance/accessibility.h"
 
 #include "guidance/calculation_text.h"
-#include "modes/modes.h"
 
 namespace fournil {
 namespace {
-
-QString text(const char16_t* t) {
-    return t != nullptr ? QString::fromUtf16(t) : QString();
-}
-
-// The unit of a hydration: the caption of its group's selected unit, or degrees in mode 3.
-QString hydrationUnit(const Window& w, int first, bool temperatures) {
-    if (temperatures) {
-        return QStringLiteral("°C");
-    }
-    for (int i = first; i < first + 4; ++i) {
-        if (w.optionH(i).selected()) {
-            return w.optionH(i).caption();
-        }
-    }
-    return {};
-}
-
-// "de farine" names flour, "d'eau" water.
-QString ingredient(const QString& words) {
-    QString name = words.trimmed();
-    for (const QString& prefix : {QStringLiteral("de "), QStringLiteral("d'")}) {
-        if (name.startsWith(prefix)) {
-            return name.mid(prefix.size());
-        }
-    }
-    return name;
-}
 
 QString withUnit(const QString& what, const QString& unit) {
     return unit.isEmpty() ? what : what + QStringLiteral(", ") + unit;
 }
 
+// What the box holds in the mode and the unit it is in, as the last answer says.
 QString boxName(const Window& w, const TextBox& box) {
-    const ModeRow* mode = selectedModes(w).first();
-    if (mode == nullptr) {
+    const Answer& a = w.answer;
+    if (a.mode == 0) {
         return {};
     }
-    const BoxNames& n = mode->names;
-    const bool temperatures = mode->temperatures;
-    if (&box == &w.Q1) {
-        return withUnit(text(n.q1), w.gr(1).caption());
+    for (AnswerBox b : {AnswerBox::H1d, AnswerBox::H2d}) {
+        if (a[b].box == &box) {
+            return QStringLiteral("dénominateur, ") + a[b].what;
+        }
     }
-    if (&box == &w.Q2) {
-        return withUnit(text(n.q2), w.gr(2).caption());
+    for (AnswerBox b : {AnswerBox::H1, AnswerBox::H2}) {
+        if (a[b].box == &box) {
+            return withUnit(a[b].what, a[b].unitName);
+        }
     }
-    if (&box == &w.H1) {
-        return withUnit(text(n.h1), hydrationUnit(w, 1, temperatures));
+    for (const AnswerEntry& entry : a.boxes) {
+        if (entry.box == &box) {
+            return withUnit(entry.what, entry.unit);
+        }
     }
-    if (&box == &w.H2) {
-        return withUnit(text(n.h2), hydrationUnit(w, 5, temperatures));
-    }
-    if (&box == &w.H1d) {
-        return QStringLiteral("dénominateur, ") + text(n.h1);
-    }
-    if (&box == &w.H2d) {
-        return QStringLiteral("dénominateur, ") + text(n.h2);
-    }
-    if (&box == &w.EF(1)) {
-        const QString what = n.ef1 != nullptr ? text(n.ef1) : ingredient(w.EFLabel(1).caption());
-        return withUnit(what, w.gr(3).caption());
-    }
-    return withUnit(text(n.ef2), w.gr(0).caption());
+    return {};
 }
 
 }  // namespace

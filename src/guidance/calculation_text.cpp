@@ -8,18 +8,6 @@
 namespace fournil {
 namespace {
 
-const QString impossible = QStringLiteral("Calcul impossible avec ces valeurs");
-
-QString shown(const Control& c) {
-    if (!c.visible()) {
-        return {};
-    }
-    if (c.kind() == Kind::TextBox) {
-        return static_cast<const TextBox&>(c).text().trimmed();
-    }
-    return static_cast<const Captioned&>(c).caption().simplified();
-}
-
 // Words joined by single blanks, the empty ones left out.
 QString line(std::initializer_list<QString> words) {
     QStringList kept;
@@ -31,10 +19,40 @@ QString line(std::initializer_list<QString> words) {
     return kept.join(u' ');
 }
 
-// A hydration typed as a fraction reads "2/5".
-QString hydration(const TextBox& field, const TextBox& denominator) {
-    const QString typed = shown(field);
-    return denominator.visible() && !typed.isEmpty() ? typed + u'/' + shown(denominator) : typed;
+QString shownText(const AnswerEntry& entry) {
+    return entry.shown ? entry.text.trimmed() : QString();
+}
+
+QString shownUnit(const AnswerEntry& entry) {
+    return entry.unitShown ? entry.unit.simplified() : QString();
+}
+
+// A box as the sentence shows it, its unit after it; a hydration typed as a fraction reads "2/5".
+QString piece(const Answer& a, const AnswerPiece& p) {
+    if (!p.box) {
+        return p.words;
+    }
+    const AnswerEntry& entry = a[*p.box];
+    QString shown = shownText(entry);
+    if (!entry.denominator.isEmpty() && !shown.isEmpty()) {
+        shown += u'/' + entry.denominator.trimmed();
+    }
+    return line({shown, shownUnit(entry)});
+}
+
+QString row(const Answer& a, const std::vector<AnswerPiece>& pieces) {
+    QStringList kept;
+    for (const AnswerPiece& p : pieces) {
+        const QString shown = piece(a, p);
+        if (!shown.isEmpty()) {
+            kept << shown;
+        }
+    }
+    return kept.join(u' ');
+}
+
+QString number(const AnswerNumber& n, bool withUnit) {
+    return line({n.text.simplified(), withUnit ? n.unit.simplified() : QString()});
 }
 
 // A number as the window writes its unrounded results (the locale's separator, no trailing
@@ -50,33 +68,36 @@ QString number(const Window& w, double value, int digits, bool significant) {
     return unroundedText(std::round(value * scale) / scale, w.locale());
 }
 
-// The correction lines: the heading, the levain's line with its numbers in the blanks left for
-// them, then the flour and the water to take out.
-QStringList correctionLines(const Window& w) {
+// The correction lines: the heading, the levain's line, then the flour and the water to take out.
+QStringList correctionLines(const Answer& a) {
     QStringList lines;
-    lines << line({shown(w.Phrase(10)), shown(w.Phrase(11))});
-    lines << levainCorrectionLine(w);
-    lines << line({shown(w.Phrase(9)), shown(w.X(3)), shown(w.gr(4)), shown(w.Phrase(7))});
-    lines << line({shown(w.X(4)), shown(w.gr(5)), shown(w.Phrase(8))});
+    if (!a.correction) {
+        lines << a.closing.simplified();
+    } else {
+        const AnswerCorrection& c = *a.correction;
+        lines << line({c.heading, c.note});
+        lines << levainCorrectionLine(a);
+        lines << line({c.takeOut, number(c.flour, true), c.flourWords});
+        lines << line({number(c.water, true), c.waterWords});
+    }
     lines.removeAll(QString());
     return lines;
 }
 
 }  // namespace
 
-QString levainCorrectionLine(const Window& w) {
-    const QString sentence = w.Phrase(6).caption();
-    if (sentence.trimmed().isEmpty()) {
+QString levainCorrectionLine(const Answer& a) {
+    if (!a.correction || a.fault) {
         return {};
     }
-    QStringList words;
-    for (const QString& part : sentence.split(QStringLiteral("  "), Qt::SkipEmptyParts)) {
-        words << part.trimmed();
-    }
-    if (words.size() < 3) {
-        return sentence.simplified();
-    }
-    return line({words[0], shown(w.X(1)), shown(w.gr(6)), words[1], shown(w.X(2))}) + words[2];
+    const AnswerCorrection& c = *a.correction;
+    return line({c.levainWords[0], number(c.levain, true), c.levainWords[1],
+                 number(c.hydration, false)}) +
+           c.levainWords[2];
+}
+
+QString levainCorrectionLine(const Window& w) {
+    return levainCorrectionLine(w.answer);
 }
 
 QString hydrationInFourUnits(const Window& w, float F) {
@@ -88,25 +109,25 @@ QString hydrationInFourUnits(const Window& w, float F) {
 }
 
 QString hydrationTooltip(const Window& w, const TextBox& box) {
-    if ((&box != &w.H1 && &box != &w.H2) || !box.visible() ||
-        selectedModes(w).any(&ModeRow::temperatures)) {
-        return {};
+    const Answer& a = w.answer;
+    for (AnswerBox b : {AnswerBox::H1, AnswerBox::H2}) {
+        if (a[b].box == &box && a[b].shown && a[b].fraction) {
+            return hydrationInFourUnits(w, *a[b].fraction);
+        }
     }
-    return hydrationInFourUnits(w, &box == &w.H1 ? w.FracEau1 : w.FracEau2);
+    return {};
 }
 
 QString calculationText(const Window& w) {
-    if (w.Phrase(10).caption() == impossible) {
-        return impossible;
+    const Answer& a = w.answer;
+    if (a.fault) {
+        return QStringLiteral("Calcul impossible avec ces valeurs");
     }
     QStringList lines;
-    lines << line({shown(w.Phrase(1)), shown(w.Q1), shown(w.gr(1)), shown(w.Phrase(2)),
-                   hydration(w.H1, w.H1d), shown(w.pourcent2)});
-    lines << line({shown(w.Phrase(3)), shown(w.Q2), shown(w.gr(2)), shown(w.Phrase(4)),
-                   hydration(w.H2, w.H2d), shown(w.pourcent1)});
-    lines << line({shown(w.Phrase(5)), shown(w.EF(1)), shown(w.gr(3)), shown(w.EFLabel(1)),
-                   shown(w.Phrase(0)), shown(w.EF(2)), shown(w.gr(0)), shown(w.EFLabel(2))});
-    lines << correctionLines(w);
+    for (const auto& pieces : a.rows) {
+        lines << row(a, pieces);
+    }
+    lines << correctionLines(a);
     for (const TextBox* box : {&w.H1, &w.H2}) {
         const QString units = hydrationTooltip(w, *box);
         if (!units.isEmpty()) {

@@ -7,6 +7,8 @@
 
 namespace fournil {
 
+// Every text here is rendered from the answer of the last pass (window/answer.h).
+
 // The shown rows of the sentence, top to bottom, each row's words and numbers in reading order
 // separated by single blanks; the correction block when shown; a line per shown hydration in the
 // four units. Lines end with a line feed between them. After a pass that could not complete, the
@@ -26,5 +28,6 @@ QString hydrationTooltip(const Window& w, const TextBox& box);
 // compenser le rajout de 1853 gr de levain qui a un taux d'hydratation de 68,"); empty while the
 // line is.
 QString levainCorrectionLine(const Window& w);
+QString levainCorrectionLine(const Answer& a);
 
 }  // namespace fournil

@@ -1,5 +1,6 @@
 #include "inputs/units.h"
 
+#include "engine/answer.h"
 #include "engine/calcule.h"
 #include "modes/modes.h"
 
@@ -78,6 +79,8 @@ void optionU_Click(Window& w, std::int16_t Index) {
             }
         }
     }
+    // No pass follows: the answer takes the new units here.
+    recordAnswer(w);
 }
 
 }  // namespace fournil

@@ -271,20 +271,16 @@ void FournilView::propertyChanged(const Control& control, Property property) {
             QGuiApplication::clipboard()->setText(model_.clipboard());
             break;
         case Property::Fractions:
-            break;  // the tooltips, below
-    }
-    // The tooltips of the hydrations follow every keystroke, unit and mode.
-    if (property == Property::Fractions || property == Property::Selected ||
-        property == Property::Visible) {
-        for (TextBox* box : {&model_.H1, &model_.H2}) {
-            if (QWidget* widget = widgetOf(*box)) {
-                widget->setToolTip(hydrationTooltip(model_, *box));
+            break;
+        case Property::Answer:
+            // The tooltips of the hydrations and what each box holds follow every answer.
+            for (TextBox* box : {&model_.H1, &model_.H2}) {
+                if (QWidget* widget = widgetOf(*box)) {
+                    widget->setToolTip(hydrationTooltip(model_, *box));
+                }
             }
-        }
-    }
-    // What a box holds follows the mode and the units, which relabel and select.
-    if (property == Property::Caption || property == Property::Selected) {
-        applyAccessibleNames();
+            applyAccessibleNames();
+            break;
     }
 }
 

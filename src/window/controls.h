@@ -61,6 +61,7 @@ enum class Property : std::uint8_t {
     Picture,
     Clipboard,  // of the window: what it put on the clipboard
     Fractions,  // of the window: FracEau1 or FracEau2
+    Answer,     // of the window: the answer of the last pass, or its units
 };
 
 struct ControlEntry;

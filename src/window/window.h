@@ -6,6 +6,7 @@
 // and recalculations nest synchronously; observers (the Qt view) are told of every property
 // that moved and mirror it. The model is the only truth; it needs no display.
 
+#include "window/answer.h"
 #include "window/controls.h"
 #include "window/inventory.h"
 
@@ -48,6 +49,9 @@ class Window {
     std::int16_t UniteH2 = 0;
     float FracEau1 = 0.0f;
     float FracEau2 = 0.0f;
+
+    // The answer of the last recalculation pass, which every rendering of it is drawn from.
+    Answer answer;
 
     // The locale by which numbers are read and written in the fields.
     const QLocale& locale() const { return locale_; }
