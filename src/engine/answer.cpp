@@ -1,4 +1,5 @@
 #include "engine/answer.h"
+#include "window/window.h"
 
 #include "engine/reading.h"
 #include "modes/modes.h"

@@ -2,9 +2,9 @@
 
 // Fills the window's answer (window/answer.h) from what the last pass wrote.
 
-#include "window/window.h"
-
 namespace fournil {
+
+class Window;
 
 // Records the sentence as it now stands (its words, boxes and units) into the window's answer,
 // with the numbers the pass computed; the pass's own verdicts (the fault, the correction, the

@@ -1,4 +1,5 @@
 #include "engine/calcule.h"
+#include "window/window.h"
 
 #include "engine/answer.h"
 #include "engine/arithmetic.h"

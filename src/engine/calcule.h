@@ -1,8 +1,8 @@
 #pragma once
 
-#include "window/window.h"
-
 namespace fournil {
+
+class Window;
 
 // The one recalculation: finds the selected mode, turns the hydrations into water fractions,
 // computes, writes the results into the sentence (each write of a new text runs that field's

@@ -1,4 +1,5 @@
 #include "engine/correction.h"
+#include "window/window.h"
 
 #include "engine/arithmetic.h"
 #include "engine/reading.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "window/window.h"
-
 namespace fournil {
+
+class Window;
 
 // The lower sentence of a completed pass: the closing sentence of mode 2, the coherence messages
 // of modes 3 and 6, or the correction of a yeast recipe in the levain modes 4 and 5. False when

@@ -1,4 +1,5 @@
 #include "engine/hydration.h"
+#include "window/window.h"
 
 #include "engine/numbers.h"
 

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "window/window.h"
+#include <QLocale>
+#include <QStringView>
 
 #include <optional>
 
 namespace fournil {
+
+class Window;
 
 // The four hydration units, in the order of each group's buttons.
 enum class HydrationUnit { PercentOfDough = 1, PercentOfFlour, FractionOfDough, FractionOfFlour };

@@ -6,7 +6,7 @@
 #include "guidance/help.h"
 #include "inputs/fields.h"
 #include "inputs/units.h"
-#include "modes/mode_selection.h"
+#include "inputs/mode_selection.h"
 #include "window/startup.h"
 
 namespace fournil {

@@ -1,4 +1,4 @@
-#include "modes/mode_selection.h"
+#include "inputs/mode_selection.h"
 
 #include "engine/calcule.h"
 #include "inputs/units.h"
