@@ -1,13 +1,15 @@
 // A libFuzzer harness: its input is decoded into a session of user events on the window model
-// (set, type, key, click, hover), under the C or the French locale, and after every event the
-// window must still keep its promises. A broken promise aborts with a message saying which.
+// drawn by the one generator of user events, in every locale the window is played in, and after
+// every event the window must still keep its promises. A broken promise aborts with a message
+// saying which.
 
 #include "engine/numbers.h"
+#include "window/startup.h"
 #include "window/user_events.h"
 #include "wiring/binding.h"
-#include "window/startup.h"
 
 #include "fake_platform.h"
+#include "user_event_generator.h"
 
 #include <QRegularExpression>
 
@@ -33,55 +35,6 @@ constexpr double exactMagnitude = 1e15;
     std::fprintf(stderr, "fournil fuzz: broken promise: %s %s\n", what, qPrintable(detail));
     std::abort();
 }
-
-// Texts at the rules' edges and characters that other alphabets and keyboards bring.
-const QStringList& dictionary() {
-    static const QStringList texts = {
-        QString(),
-        QStringLiteral("-"),
-        QStringLiteral(","),
-        QStringLiteral("."),
-        QStringLiteral("12,"),
-        QStringLiteral(",5"),
-        QStringLiteral("1e308"),
-        QStringLiteral("-100"),
-        QStringLiteral("0,5"),
-        QStringLiteral("9999"),
-        QString(400, u'9'),
-        QStringLiteral("abc"),
-        QStringLiteral("  "),
-        QStringLiteral("\u00a0"),
-        QStringLiteral("2/3"),
-        QStringLiteral("\u0661\u0662"),
-        QStringLiteral("\uff11\uff12"),
-        QStringLiteral("\u2212" "5"),
-        QStringLiteral("0"),
-        QStringLiteral("1"),
-        QStringLiteral("70"),
-        QStringLiteral("100"),
-        QStringLiteral("1200"),
-    };
-    return texts;
-}
-
-struct Reader {
-    const std::uint8_t* data;
-    std::size_t size;
-    std::size_t at = 0;
-    bool more() const { return at < size; }
-    std::uint8_t byte() { return at < size ? data[at++] : 0; }
-    QString text() {
-        const std::uint8_t pick = byte();
-        if (pick < 0xC0) {
-            return dictionary()[pick % dictionary().size()];
-        }
-        // Raw bytes from the input, read as UTF-8 (malformed sequences included).
-        const std::size_t n = std::min<std::size_t>(byte() % 24, size - at);
-        const QString raw = QString::fromUtf8(reinterpret_cast<const char*>(data + at), qsizetype(n));
-        at += n;
-        return raw;
-    }
-};
 
 bool isNumber(const Window& w, const TextBox& box) {
     return LectureLocale(box.text(), w.locale()).has_value();
@@ -180,52 +133,26 @@ void checkPromises(const Window& w) {
     checkBalance(w);
 }
 
-void play(Window& w, Reader& in) {
-    const auto& all = w.controls();
-    Control& control = *all[in.byte() % all.size()];
-    switch (in.byte() % 5) {
-        case 0:
-            if (control.kind() == Kind::TextBox) {
-                userPaste(static_cast<TextBox&>(control), in.text());
-            }
-            break;
-        case 1:
-            if (control.kind() == Kind::TextBox) {
-                for (const QString& c : typedCharacters(in.text().left(8))) {
-                    userType(static_cast<TextBox&>(control), c);
-                }
-            }
-            break;
-        case 2:
-            userKey(w, allKeys[in.byte() % std::size(allKeys)]);
-            break;
-        case 3:
-            userHover(control);
-            userClick(control);
-            break;
-        default:
-            userHover(control);
-            break;
-    }
-}
-
 }  // namespace
 }  // namespace fournil
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fournil;
     try {
-        Reader in{data, size};
+        events::ByteSource in(data, size);
         static testing::BareMachine machine;
         Window w;
-        w.setLocale(in.byte() % 2 == 0 ? QLocale::c() : QLocale(QLocale::French, QLocale::France));
+        const auto locales = events::localeNames();
+        w.setLocale(events::localeNamed(
+            QString::fromLatin1(locales[in.below(std::uint32_t(locales.size()))])));
         bindHandlers(w, machine.platform);
         openWindow(w);
         checkPromises(w);
-        for (int events = 0; in.more() && events < 64; ++events) {
+        // As many events as the input holds.
+        while (in.more()) {
             w.resetPasses();
             w.resetDeepestNesting();
-            play(w, in);
+            events::play(w, events::drawEvent(w, in));
             checkPromises(w);
         }
     } catch (const std::exception& e) {

@@ -2,16 +2,24 @@
 
 // The Qt view of the window model: one widget per control, built in one loop over the model's
 // controls (each widget's objectName is its control's name). It mirrors every property that the
-// model changes and forwards the user's edits, clicks and mouse moves to the model; it never
-// computes and never reads its widgets back.
+// model changes and forwards the user's edits, clicks, keys and mouse moves to the model; it
+// never computes and never reads its widgets back. Its actions and its menu come from the table
+// of actions (wiring/actions.h).
 
 #include "window/window.h"
 
-#include <QMenu>
 #include <QWidget>
 
 #include <map>
-#include <memory>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QKeyEvent;
+
+namespace fournil {
+struct Action;
+}
 
 namespace fournil::qt {
 
@@ -22,7 +30,6 @@ class FournilView : public QWidget, public WindowObserver {
 
     Window& model() const { return model_; }
     QWidget* widgetOf(const Control& control) const;
-    const Control* controlOf(const QWidget* widget) const;
 
     // The font that stands in for the original 8.25-point sans serif.
     static QFont controlFont();
@@ -33,15 +40,11 @@ class FournilView : public QWidget, public WindowObserver {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-  public:
-    // The window's own menu: copy the calculation, a new calculation, print a recipe card.
-    std::unique_ptr<QMenu> contextMenu();
-
-  protected:
   private:
+    // Building (view.cpp).
     QWidget* create(Control& control, QWidget* parent);
+    // Mirroring (view_mirror.cpp).
     void mirrorAll(const Control& control);
-    void printCard();
     void applyText(const Control& control);
     void applyEnabled(const Control& control);
     void applyAccessibleNames();
@@ -53,14 +56,25 @@ class FournilView : public QWidget, public WindowObserver {
     void applyColour(const Control& control);
     void applyFont(const Control& control);
     void applyFocus();
+    // Forwarding (view_input.cpp).
     void forwardEdit(TextBox& box, const QString& text);
     void forwardMouseMove(QEvent* event);
+    // Actions (view_actions.cpp).
+    void buildActions();
+    void refreshActions();
+    void trigger(const Action& row);
+    QAction* actionForKey(const QKeyEvent& event) const;
+    void printCard();
 
     Window& model_;
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QWidget*, Control*> controls_;
+    std::vector<std::pair<const Action*, QAction*>> actions_;
     bool forwardingFocus_ = false;
     QMetaObject::Connection focusForwarding_;
 };
+
+// Pixels of the view from the model's twips.
+int pixels(int twips);
 
 }  // namespace fournil::qt

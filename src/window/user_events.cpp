@@ -145,6 +145,9 @@ void userType(TextBox& box, QStringView character) {
 }
 
 void userSelect(TextBox& box, int anchor, int caret) {
+    if (!box.reachable()) {
+        return;
+    }
     box.setSelection(anchor, caret);
 }
 
@@ -188,17 +191,10 @@ struct KeyRow {
     QStringView name;
 };
 constexpr KeyRow keyNames[] = {
-    {Key::Tab, u"Tab"},
-    {Key::Backtab, u"Backtab"},
-    {Key::Up, u"Up"},
-    {Key::Down, u"Down"},
-    {Key::Left, u"Left"},
-    {Key::Right, u"Right"},
-    {Key::Space, u"Space"},
-    {Key::KeypadDecimal, u"KP_Decimal"},
-    {Key::F1, u"F1"},
-    {Key::Copy, u"Ctrl+C"},
-    {Key::NewCalculation, u"Ctrl+N"},
+    {Key::Tab, u"Tab"},     {Key::Backtab, u"Backtab"},
+    {Key::Up, u"Up"},       {Key::Down, u"Down"},
+    {Key::Left, u"Left"},   {Key::Right, u"Right"},
+    {Key::Space, u"Space"}, {Key::KeypadDecimal, u"KP_Decimal"},
 };
 }  // namespace
 
@@ -221,20 +217,6 @@ QString keyName(Key key) {
 }
 
 void userKey(Window& w, Key key) {
-    if (key == Key::NewCalculation) {
-        w.runHandler(w.onNewCalculation);
-        return;
-    }
-    if (key == Key::Copy) {
-        auto* box = dynamic_cast<TextBox*>(w.focus());
-        if (box != nullptr && box->selLength() > 0) {
-            const int from = std::min(box->selStart(), box->selAnchor());
-            w.setClipboard(box->text().mid(from, box->selLength()));
-        } else {
-            w.runHandler(w.onCopy);
-        }
-        return;
-    }
     if (key == Key::Tab || key == Key::Backtab) {
         if (Control* next = w.nextTabStop(w.focus(), key == Key::Tab)) {
             w.setFocus(next, Window::FocusReason::Tab);
@@ -243,10 +225,6 @@ void userKey(Window& w, Key key) {
     }
     Control* focus = w.focus();
     if (focus == nullptr || !focus->reachable()) {
-        return;
-    }
-    if (key == Key::F1) {
-        w.runHandler(focus->onMouseMove);
         return;
     }
     switch (focus->kind()) {

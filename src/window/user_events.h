@@ -22,7 +22,7 @@ void userPaste(TextBox& box, const QString& text);
 void userType(TextBox& box, QStringView character);
 
 // The user moves the caret or selects with the mouse or the keyboard: the selection runs from
-// `anchor` to `caret`.
+// `anchor` to `caret`. Ignored in a box that cannot be reached: a result keeps its caret.
 void userSelect(TextBox& box, int anchor, int caret);
 
 // The user clicks a control: an option button is selected (ignored inside a disabled frame),
@@ -33,7 +33,8 @@ void userClick(Control& control);
 // The mouse moves over a control, or over the bare window for `Fournil`.
 void userHover(Control& control);
 
-// The keys that the window answers itself, wherever the focus is.
+// The keys of the keyboard rule: those that move the focus or type, wherever the focus is. The
+// shortcuts (copy, help, …) are the window's actions (wiring/actions.h).
 enum class Key {
     Tab,
     Backtab,
@@ -43,22 +44,16 @@ enum class Key {
     Right,
     Space,
     KeypadDecimal,
-    F1,
-    Copy,            // Ctrl+C
-    NewCalculation,  // Ctrl+N
 };
 std::optional<Key> keyNamed(QStringView name);  // "Tab" … "KP_Decimal"
 QString keyName(Key key);
-inline constexpr Key allKeys[] = {
-    Key::Tab,   Key::Backtab,       Key::Up, Key::Down, Key::Left,          Key::Right,
-    Key::Space, Key::KeypadDecimal, Key::F1, Key::Copy, Key::NewCalculation};
+inline constexpr Key allKeys[] = {Key::Tab,  Key::Backtab, Key::Up,    Key::Down,
+                                  Key::Left, Key::Right,   Key::Space, Key::KeypadDecimal};
 
 // One key pressed with the focus where it is. Tab and Backtab follow the keyboard order; on an
 // option button the arrows move to the next or previous button of its frame and select it, and
 // Space selects it; Space clicks the push button; in a text box the arrows move the caret, Space
-// types a blank and the keypad's decimal key types the locale's decimal separator. F1 writes the
-// help of the focused control, as the mouse over it does; a control without help leaves it.
-// Ctrl+C copies a field's selected text, or else the whole calculation; Ctrl+N starts a new one.
+// types a blank and the keypad's decimal key types the locale's decimal separator.
 void userKey(Window& w, Key key);
 
 // Splits a text into the characters a person would type one by one (surrogate pairs kept whole).

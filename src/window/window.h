@@ -96,10 +96,6 @@ class Window {
     void notify(const Control& control, Property property) const;
 
     std::function<void()> onLoad;
-    // A new calculation: the window as start-up leaves it, without starting again.
-    std::function<void()> onNewCalculation;
-    // The calculation put on the clipboard.
-    std::function<void()> onCopy;
 
     // What the window last put on the clipboard (the calculation, or a field's selected text).
     const QString& clipboard() const { return clipboard_; }

@@ -1,12 +1,11 @@
 #include "wiring/binding.h"
 
 #include "engine/calcule.h"
-#include "guidance/calculation_text.h"
 #include "guidance/examples.h"
 #include "guidance/help.h"
 #include "inputs/fields.h"
-#include "inputs/units.h"
 #include "inputs/mode_selection.h"
+#include "inputs/units.h"
 #include "window/startup.h"
 
 namespace fournil {
@@ -59,13 +58,6 @@ void bindHandlers(Window& w, Platform& platform) {
         Form_Load(w, platform);
         Calcule(w);
     };
-    w.onNewCalculation = [&w] {
-        resetWindow(w);
-        setStartSelections(w);
-        Calcule(w);
-        w.setFocus(w.firstFocusable());
-    };
-    w.onCopy = [&w] { w.setClipboard(calculationText(w)); };
     for (const Binding& b : bindings) {
         for (Control* c : w.controls()) {
             if (c->entry().name != b.name) {

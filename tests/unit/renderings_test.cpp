@@ -10,15 +10,14 @@
 
 #include <gtest/gtest.h>
 
-#include "edge_texts.h"
 #include "fake_platform.h"
 #include "qstring_printer.h"
+#include "user_event_generator.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 
 #include <functional>
-#include <random>
 
 namespace fournil {
 namespace {
@@ -106,18 +105,10 @@ QLocale localeNamed(const char* name) {
 QString randomSessionDigest(const char* localeName, std::uint32_t seed) {
     testing::OpenedWindow opened(localeNamed(localeName));
     Window& w = opened.w;
-    const QStringList texts = testing::edgeTexts();
-    std::mt19937 random(seed);
-    const auto pick = [&](std::size_t n) { return std::size_t(random() % n); };
+    events::RandomSource source(seed);
     QCryptographicHash digest(QCryptographicHash::Sha1);
-    std::vector<Control*> all = w.controls();
     for (int step = 0; step < 60; ++step) {
-        Control& c = *all[pick(all.size())];
-        if (c.kind() == Kind::TextBox && pick(2) == 0) {
-            userPaste(static_cast<TextBox&>(c), texts[qsizetype(pick(std::size_t(texts.size())))]);
-        } else {
-            userClick(c);
-        }
+        events::play(w, events::drawEvent(w, source));
         digest.addData(renderings(w).toUtf8());
     }
     return QString::fromLatin1(digest.result().toHex());

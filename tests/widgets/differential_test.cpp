@@ -7,67 +7,40 @@
 #include "readback.h"
 #include "window/user_events.h"
 
-#include "edge_texts.h"
+#include "user_event_generator.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace fournil::replay {
 namespace {
 
-struct Event {
-    enum class Verb { Set, Type, Key, Click, Hover };
-    Verb verb;
-    QString control;  // display name
-    QString text;     // set and type
-    Key key = Key::Tab;
+using events::UserEvent;
 
-    QString line() const {
-        switch (verb) {
-            case Verb::Set:
-                return QStringLiteral("set %1 %2").arg(control, quoted(text));
-            case Verb::Type:
-                return QStringLiteral("type %1 %2").arg(control, quoted(text));
-            case Verb::Key:
-                return QStringLiteral("key %1").arg(keyName(key));
-            case Verb::Click:
-                return QStringLiteral("click %1").arg(control);
-            case Verb::Hover:
-                return QStringLiteral("hover %1").arg(control);
-        }
-        return {};
-    }
-};
-
-Control& controlNamed(Window& w, const QString& name) {
-    const qsizetype paren = name.indexOf(u'(');
-    Control* c =
-        paren < 0 ? w.find(name) : w.find(name.left(paren), name.mid(paren + 1).chopped(1).toInt());
-    return *c;
-}
-
-void play(Session& s, const Event& e) {
+void play(Session& s, const UserEvent& e) {
     Window& w = s.window();
     w.resetPasses();
+    Control& c = events::controlNamed(w, e.control);
     switch (e.verb) {
-        case Event::Verb::Set:
-            s.set(static_cast<TextBox&>(controlNamed(w, e.control)), e.text);
+        case UserEvent::Verb::Set:
+            s.set(static_cast<TextBox&>(c), e.text);
             break;
-        case Event::Verb::Type:
-            s.type(static_cast<TextBox&>(controlNamed(w, e.control)), e.text);
+        case UserEvent::Verb::Type:
+            s.type(static_cast<TextBox&>(c), e.text);
             break;
-        case Event::Verb::Key:
-            s.key(e.key);
+        case UserEvent::Verb::Select:
+            s.select(static_cast<TextBox&>(c), e.anchor, e.caret);
             break;
-        case Event::Verb::Click:
-            s.click(controlNamed(w, e.control));
+        case UserEvent::Verb::Key:
+            s.key(e.stroke);
             break;
-        case Event::Verb::Hover:
-            s.hover(controlNamed(w, e.control));
+        case UserEvent::Verb::Click:
+            s.click(c);
+            break;
+        case UserEvent::Verb::Hover:
+            s.hover(c);
             break;
     }
 }
@@ -106,7 +79,7 @@ std::optional<Difference> compare(Session& model, Session& widgets) {
 // Plays the events on a fresh pair of windows; the index of the first event after which they
 // differ, with the difference.
 std::optional<std::pair<std::size_t, Difference>> replay(const SessionSettings& settings,
-                                                         const std::vector<Event>& events) {
+                                                         const std::vector<UserEvent>& events) {
     auto model = makeModelSession(settings);
     auto widgets = makeWidgetSession(settings);
     if (auto d = compare(*model, *widgets)) {
@@ -123,9 +96,9 @@ std::optional<std::pair<std::size_t, Difference>> replay(const SessionSettings& 
 }
 
 // Drops every event that the difference does not need, one at a time.
-std::vector<Event> shrink(const SessionSettings& settings, std::vector<Event> events) {
+std::vector<UserEvent> shrink(const SessionSettings& settings, std::vector<UserEvent> events) {
     for (std::size_t i = events.size(); i-- > 0;) {
-        std::vector<Event> fewer = events;
+        std::vector<UserEvent> fewer = events;
         fewer.erase(fewer.begin() + std::ptrdiff_t(i));
         if (auto d = replay(settings, fewer)) {
             fewer.resize(d->first + 1);
@@ -137,7 +110,7 @@ std::vector<Event> shrink(const SessionSettings& settings, std::vector<Event> ev
 }
 
 QString writeScenario(const QString& localeName, std::uint32_t seed,
-                      const std::vector<Event>& events, const Difference& difference) {
+                      const std::vector<UserEvent>& events, const Difference& difference) {
     QDir().mkpath(QStringLiteral("differences"));
     const QString path =
         QDir(QStringLiteral("differences"))
@@ -150,7 +123,7 @@ QString writeScenario(const QString& localeName, std::uint32_t seed,
                            .arg(localeName)
                            .arg(seed)
                            .arg(difference.widgets);
-        for (const Event& e : events) {
+        for (const UserEvent& e : events) {
             text += e.line() + u'\n';
         }
         text += QStringLiteral("expect %1 %2\n").arg(difference.ref, difference.model);
@@ -164,7 +137,7 @@ class Differential : public ::testing::TestWithParam<const char*> {};
 TEST_P(Differential, TheWidgetsShowWhatTheModelHolds) {
     const QString localeName = QString::fromLatin1(GetParam());
     SessionSettings settings;
-    settings.locale = localeName == u"C" ? QLocale::c() : QLocale(localeName);
+    settings.locale = events::localeNamed(localeName);
     const int total = qEnvironmentVariableIsSet("FOURNIL_DIFFERENTIAL_EVENTS")
                           ? qEnvironmentVariableIntValue("FOURNIL_DIFFERENTIAL_EVENTS")
                           : 4000;
@@ -173,47 +146,15 @@ TEST_P(Differential, TheWidgetsShowWhatTheModelHolds) {
             ? std::uint32_t(qEnvironmentVariableIntValue("FOURNIL_DIFFERENTIAL_SEED"))
             : 1;
     constexpr int eventsPerSession = 60;
-    const QStringList texts = testing::edgeTexts();
-    const QString typed = QStringLiteral("0123456789,.- a/\t");
 
     int played = 0;
     for (std::uint32_t seed = firstSeed; played < total; ++seed) {
-        std::mt19937 random(seed);
-        const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+        events::RandomSource source(seed);
         auto model = makeModelSession(settings);
         auto widgets = makeWidgetSession(settings);
-        std::vector<Control*> all = model->window().controls();
-        std::vector<Event> events;
+        std::vector<UserEvent> events;
         for (int step = 0; step < eventsPerSession && played < total; ++step, ++played) {
-            Control& c = *all[std::size_t(pick(int(all.size())))];
-            Event e{Event::Verb::Hover, c.displayName(), {}, Key::Tab};
-            const int dice = pick(100);
-            if (dice < 45) {
-                // An edit: mostly into a box that can take it.
-                std::vector<Control*> boxes;
-                for (Control* b : all) {
-                    if (b->kind() == Kind::TextBox && (b->reachable() || pick(10) == 0)) {
-                        boxes.push_back(b);
-                    }
-                }
-                if (!boxes.empty()) {
-                    e.control = boxes[std::size_t(pick(int(boxes.size())))]->displayName();
-                }
-                if (dice < 25 || boxes.empty()) {
-                    e.verb = boxes.empty() ? Event::Verb::Hover : Event::Verb::Set;
-                    e.text = texts[pick(int(texts.size()))];
-                } else {
-                    e.verb = Event::Verb::Type;
-                    for (int n = pick(3) + 1; n > 0; --n) {
-                        e.text += typed[pick(int(typed.size()))];
-                    }
-                }
-            } else if (dice < 70) {
-                e.verb = Event::Verb::Key;
-                e.key = allKeys[pick(int(std::size(allKeys)))];
-            } else if (dice < 85) {
-                e.verb = Event::Verb::Click;
-            }
+            const UserEvent e = events::drawEvent(model->window(), source);
             events.push_back(e);
             play(*model, e);
             play(*widgets, e);
@@ -230,7 +171,7 @@ TEST_P(Differential, TheWidgetsShowWhatTheModelHolds) {
     std::printf("%d events compared\n", played);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, Differential, ::testing::Values("C", "fr_FR"),
+INSTANTIATE_TEST_SUITE_P(Locales, Differential, ::testing::ValuesIn(events::localeNames()),
                          [](const auto& info) { return std::string(info.param); });
 
 }  // namespace

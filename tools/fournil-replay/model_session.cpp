@@ -38,25 +38,16 @@ class ModelSession : public Session {
     Window& window() override { return window_; }
     void set(TextBox& box, const QString& text) override { userPaste(box, text); }
     // Typing starts with the caret put at the end of the box, as the End key does.
-    void type(TextBox& box, const QString& text) override {
-        if (!box.reachable()) {
-            return;
-        }
-        window_.setFocus(&box);
-        box.setSelStart(int(box.text().size()));
-        for (const QString& character : typedCharacters(text)) {
-            if (window_.focus() != &box) {
-                break;
-            }
-            userType(box, character);
-        }
+    void type(TextBox& box, const QString& text) override { events::typeAtEnd(box, text); }
+    void select(TextBox& box, int anchor, int caret) override {
+        events::selectInBox(box, anchor, caret);
     }
     void click(Control& control) override {
         userHover(control);
         userClick(control);
     }
     void hover(Control& control) override { userHover(control); }
-    void key(Key key) override { userKey(window_, key); }
+    void key(const events::Stroke& stroke) override { events::press(window_, stroke); }
     std::optional<PropValue> read(const Control& control, QStringView property) override {
         return readProperty(window_, control, property);
     }

@@ -139,13 +139,27 @@ class Player {
             } else {
                 session().hover(c);
             }
+        } else if (verb == u"select") {
+            const QStringList words = rest.split(u' ', Qt::SkipEmptyParts);
+            bool a = false, c = false;
+            const int anchor = words.size() == 3 ? words[1].toInt(&a) : 0;
+            const int caret = words.size() == 3 ? words[2].toInt(&c) : 0;
+            if (!a || !c) {
+                fail(QStringLiteral("select takes a box, an anchor and a caret"));
+            }
+            Control& box = control(words[0]);
+            if (box.kind() != Kind::TextBox) {
+                fail(QStringLiteral("%1 is not a text box").arg(words[0]));
+            }
+            session().window().resetPasses();
+            session().select(static_cast<TextBox&>(box), anchor, caret);
         } else if (verb == u"key") {
-            const auto key = keyNamed(rest.trimmed());
-            if (!key) {
+            const auto stroke = events::strokeNamed(rest.trimmed());
+            if (!stroke) {
                 fail(QStringLiteral("unknown key: %1").arg(rest.trimmed()));
             }
             session().window().resetPasses();
-            session().key(*key);
+            session().key(*stroke);
         } else if (verb == u"expect") {
             auto [ref, expected] = firstWord(rest.trimmed());
             return expect(ref, expected.trimmed());

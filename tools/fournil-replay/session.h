@@ -3,8 +3,9 @@
 // A session plays the user's events on one window and reads back what its controls show. The
 // model session talks to the model alone; the widget session goes through the real Qt widgets.
 
-#include "window/platform.h"
 #include "readback.h"
+#include "user_event_generator.h"
+#include "window/platform.h"
 #include "window/user_events.h"
 #include "window/window.h"
 
@@ -28,8 +29,10 @@ class Session {
     // A click moves the pointer over the control first, as a person's hand does.
     virtual void click(Control& control) = 0;
     virtual void hover(Control& control) = 0;
-    // One key pressed with the focus where it is.
-    virtual void key(Key key) = 0;
+    // The user selects in a box with the mouse, from `anchor` to `caret`.
+    virtual void select(TextBox& box, int anchor, int caret) = 0;
+    // One key pressed with the focus where it is: the keyboard rule's, or an action's keys.
+    virtual void key(const events::Stroke& stroke) = 0;
     // What the control shows; nullopt when it has no such property.
     virtual std::optional<PropValue> read(const Control& control, QStringView property) = 0;
     // A window-level value, as the window shows it.
@@ -46,9 +49,7 @@ class ScriptedDisplay : public Display {
   public:
     explicit ScriptedDisplay(TwipSize screen) : screen_(screen) {}
     TwipSize screenSize() override { return screen_; }
-    TwipSize windowSize() override {
-        return {clientSize.width + 115, clientSize.height + 455};
-    }
+    TwipSize windowSize() override { return {clientSize.width + 115, clientSize.height + 455}; }
 
   private:
     TwipSize screen_;

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -109,7 +110,21 @@ class WidgetSession : public Session {
         moveTo(control, at);
     }
 
-    void key(Key key) override {
+    void select(TextBox& box, int anchor, int caret) override {
+        QLineEdit* edit = takeFocus(box);
+        if (edit == nullptr) {
+            return;
+        }
+        // As a drag of the mouse leaves it: the caret where the drag ends.
+        const int size = int(edit->text().size());
+        anchor = std::clamp(anchor, 0, size);
+        caret = std::clamp(caret, 0, size);
+        edit->setCursorPosition(anchor);
+        edit->cursorForward(true, caret - anchor);
+        settle();
+    }
+
+    void key(const events::Stroke& stroke) override {
         static const std::map<Key, std::pair<int, Qt::KeyboardModifiers>> keys = {
             {Key::Tab, {Qt::Key_Tab, Qt::NoModifier}},
             {Key::Backtab, {Qt::Key_Backtab, Qt::ShiftModifier}},
@@ -119,13 +134,21 @@ class WidgetSession : public Session {
             {Key::Right, {Qt::Key_Right, Qt::NoModifier}},
             {Key::Space, {Qt::Key_Space, Qt::NoModifier}},
             {Key::KeypadDecimal, {Qt::Key_Period, Qt::KeypadModifier}},
-            {Key::F1, {Qt::Key_F1, Qt::NoModifier}},
-            {Key::Copy, {Qt::Key_C, Qt::ControlModifier}},
-            {Key::NewCalculation, {Qt::Key_N, Qt::ControlModifier}},
         };
-        const auto [code, modifiers] = keys.at(key);
+        Qt::Key code = Qt::Key_unknown;
+        Qt::KeyboardModifiers modifiers;
+        if (stroke.key) {
+            code = Qt::Key(keys.at(*stroke.key).first);
+            modifiers = keys.at(*stroke.key).second;
+        } else {
+            // The action's first key sequence, as the table of actions gives it.
+            const QKeySequence sequence = QKeySequence::fromString(
+                stroke.action->keys[0].toString(), QKeySequence::PortableText);
+            code = sequence[0].key();
+            modifiers = sequence[0].keyboardModifiers();
+        }
         QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target != nullptr ? target : view_.get(), Qt::Key(code), modifiers);
+        QTest::keyClick(target != nullptr ? target : view_.get(), code, modifiers);
         settle();
     }
 
@@ -200,7 +223,7 @@ class WidgetSession : public Session {
     // The control under a point of the window: the bare window where no child lies.
     const Control* owner(QPoint inView) const {
         for (QWidget* w = view_->childAt(inView); w != nullptr; w = w->parentWidget()) {
-            if (const Control* c = view_->controlOf(w)) {
+            if (const Control* c = controlOfWidget(*view_, w)) {
                 return c;
             }
         }

@@ -15,22 +15,6 @@
 
 namespace fournil {
 
-QString quoted(const QString& text) {
-    QString out = QStringLiteral("\"");
-    for (QChar c : text) {
-        if (c == u'"' || c == u'\\') {
-            out += u'\\';
-            out += c;
-        } else if (c == u'\n') {
-            out += QStringLiteral("\\n");
-        } else {
-            out += c;
-        }
-    }
-    out += u'"';
-    return out;
-}
-
 std::optional<QString> unquoted(QStringView text) {
     if (text.size() < 2 || text.front() != u'"' || text.back() != u'"') {
         return std::nullopt;
@@ -110,22 +94,16 @@ QString alignmentName(Align align) {
     return QStringLiteral("left");
 }
 
-// A position in twips: the exact value the view placed, as long as the widget really covers the
-// pixels of that place (a caption too wide for its place widens its widget); otherwise the
-// widget's own pixels, so that a misplaced widget shows.
-int twips(const QWidget* widget, const char* exact, int pixel) {
-    const QVariant value = widget->property(exact);
-    const QRect place = widget->property("placeRect").toRect();
+// A position in twips: the model's exact value, as long as the widget really covers the pixels
+// of the place the model gives it (a caption too wide for its place widens its widget);
+// otherwise the widget's own pixels, so that a misplaced widget shows.
+int twips(const QWidget* widget, const Control& c, int exact, int pixel) {
+    const QRect place(qt::pixels(c.left()), qt::pixels(c.top()), qt::pixels(c.width()),
+                      qt::pixels(c.height()));
     const QRect shown = widget->isWindow()
                             ? QRect(widget->frameGeometry().topLeft(), widget->size())
                             : widget->geometry();
-    const bool placed =
-        shown.contains(place) &&
-        place == QRect(qRound(widget->property("twipsLeft").toDouble() / twipsPerPixel),
-                       qRound(widget->property("twipsTop").toDouble() / twipsPerPixel),
-                       qRound(widget->property("twipsWidth").toDouble() / twipsPerPixel),
-                       qRound(widget->property("twipsHeight").toDouble() / twipsPerPixel));
-    return value.isValid() && placed ? value.toInt() : pixel * twipsPerPixel;
+    return shown.contains(place) ? exact : pixel * twipsPerPixel;
 }
 
 QString colourOf(const QWidget* widget, Kind kind) {
@@ -244,20 +222,20 @@ const Readable readables[] = {
                                                             : !w.testAttribute(Qt::WA_ForceDisabled)); }},
     {u"left", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofInt(c.left()); },
-     [](const qt::FournilView&, const QWidget& w, const Control&) {
-         return PropValue::ofInt(twips(&w, "twipsLeft", frame(w).x())); }},
+     [](const qt::FournilView&, const QWidget& w, const Control& c) {
+         return PropValue::ofInt(twips(&w, c, c.left(), frame(w).x())); }},
     {u"top", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofInt(c.top()); },
-     [](const qt::FournilView&, const QWidget& w, const Control&) {
-         return PropValue::ofInt(twips(&w, "twipsTop", frame(w).y())); }},
+     [](const qt::FournilView&, const QWidget& w, const Control& c) {
+         return PropValue::ofInt(twips(&w, c, c.top(), frame(w).y())); }},
     {u"width", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofInt(c.width()); },
-     [](const qt::FournilView&, const QWidget& w, const Control&) {
-         return PropValue::ofInt(twips(&w, "twipsWidth", w.width())); }},
+     [](const qt::FournilView&, const QWidget& w, const Control& c) {
+         return PropValue::ofInt(twips(&w, c, c.width(), w.width())); }},
     {u"height", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofInt(c.height()); },
-     [](const qt::FournilView&, const QWidget& w, const Control&) {
-         return PropValue::ofInt(twips(&w, "twipsHeight", w.height())); }},
+     [](const qt::FournilView&, const QWidget& w, const Control& c) {
+         return PropValue::ofInt(twips(&w, c, c.height(), w.height())); }},
     {u"bold", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofBool(c.bold()); },
      [](const qt::FournilView&, const QWidget& w, const Control&) {
@@ -278,7 +256,7 @@ const Readable readables[] = {
      [](const Window& w, const Control&) {
          return PropValue::ofText(w.focus() != nullptr ? w.focus()->displayName() : QString()); },
      [](const qt::FournilView& view, const QWidget&, const Control&) {
-         const Control* focused = view.controlOf(QApplication::focusWidget());
+         const Control* focused = controlOfWidget(view, QApplication::focusWidget());
          return PropValue::ofText(focused != nullptr ? focused->displayName() : QString()); }},
     {u"passes", kinds({Kind::Window}),
      [](const Window& w, const Control&) { return PropValue::ofInt(w.passes()); },
@@ -313,6 +291,15 @@ std::optional<PropValue> readProperty(const Window& w, const Control& c, QString
         return std::nullopt;
     }
     return r->model(w, c);
+}
+
+const Control* controlOfWidget(const qt::FournilView& view, const QWidget* widget) {
+    for (const Control* c : view.model().controls()) {
+        if (widget != nullptr && view.widgetOf(*c) == widget) {
+            return c;
+        }
+    }
+    return nullptr;
 }
 
 std::optional<PropValue> readWidget(const qt::FournilView& view, const Control& c,

@@ -5,6 +5,7 @@
 // driver and the tests only: the program itself never reads its controls by name.
 
 #include "qt/view.h"
+#include "user_event_generator.h"
 #include "window/window.h"
 
 #include <QString>
@@ -14,6 +15,8 @@
 #include <optional>
 
 namespace fournil {
+
+using events::quoted;
 
 struct PropValue {
     enum class Type { Text, Bool, Int, Word };
@@ -33,7 +36,6 @@ struct PropValue {
     friend bool operator==(const PropValue&, const PropValue&) = default;
 };
 
-QString quoted(const QString& text);
 // Undoes `quoted`; nullopt when the text is not one well-formed quoted string.
 std::optional<QString> unquoted(QStringView text);
 
@@ -46,6 +48,9 @@ QStringList propertyNames(Kind kind);
 std::optional<PropValue> readProperty(const Window& w, const Control& control, QStringView name);
 // What the widgets show, under the same names; what no widget shows (the pass counter) comes
 // from the model.
+// The control that a widget of the view shows, or null.
+const Control* controlOfWidget(const qt::FournilView& view, const QWidget* widget);
+
 std::optional<PropValue> readWidget(const qt::FournilView& view, const Control& control,
                                     QStringView name);
 

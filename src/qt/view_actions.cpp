@@ -1,0 +1,89 @@
+#include "qt/view.h"
+
+#include "qt/platform_qt.h"
+#include "qt/recipe_card.h"
+#include "wiring/actions.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+// The window's actions and its menu, built from the table of actions.
+
+namespace fournil::qt {
+
+void FournilView::buildActions() {
+    for (const Action& row : fournil::actions()) {
+        auto* action = new QAction(this);
+        action->setObjectName(row.name.toString());
+        if (row.label != nullptr) {
+            action->setText(QString::fromUtf16(row.label));
+        }
+        QList<QKeySequence> keys;
+        for (QStringView k : row.keys) {
+            if (!k.isEmpty()) {
+                keys << QKeySequence::fromString(k.toString(), QKeySequence::PortableText);
+            }
+        }
+        action->setShortcuts(keys);
+        // The keys reach the actions through the view's own key handling (view_input.cpp), never
+        // through Qt's shortcut map, where a field would claim Ctrl+C for itself.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, [this, &row] { trigger(row); });
+        actions_.push_back({&row, action});
+    }
+    refreshActions();
+}
+
+void FournilView::refreshActions() {
+    for (const auto& [row, action] : actions_) {
+        action->setEnabled(actionEnabled(model_, *row));
+    }
+}
+
+void FournilView::trigger(const Action& row) {
+    if (row.run != nullptr) {
+        runAction(model_, row);
+        return;
+    }
+    switch (row.id) {
+        case ActionId::Print:
+            printCard();
+            break;
+        default:
+            break;
+    }
+}
+
+QAction* FournilView::actionForKey(const QKeyEvent& event) const {
+    const QKeySequence pressed(event.keyCombination());
+    for (const auto& [row, action] : actions_) {
+        for (const QKeySequence& keys : action->shortcuts()) {
+            if (keys == pressed) {
+                return action;
+            }
+        }
+    }
+    return nullptr;
+}
+
+void FournilView::contextMenuEvent(QContextMenuEvent* event) {
+    // On the background and the labels; the fields keep their own edit menu.
+    refreshActions();
+    QMenu menu(this);
+    for (const auto& [row, action] : actions_) {
+        if (row->label != nullptr) {
+            menu.addAction(action);
+        }
+    }
+    menu.exec(event->globalPos());
+}
+
+void FournilView::printCard() {
+    const auto* picture = dynamic_cast<const QtPicture*>(model_.Image1.picture().get());
+    printCardWithDialog(model_, picture != nullptr ? picture->image : QImage(), this);
+}
+
+}  // namespace fournil::qt

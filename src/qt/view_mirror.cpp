@@ -1,0 +1,283 @@
+#include "qt/view.h"
+
+#include "guidance/accessibility.h"
+#include "guidance/calculation_text.h"
+#include "qt/platform_qt.h"
+#include "qt/widgets.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+// Mirroring: every property the model changes is shown by its widget; nothing here computes.
+
+namespace fournil::qt {
+
+int pixels(int twips) {
+    return qRound(double(twips) / twipsPerPixel);
+}
+
+void FournilView::mirrorAll(const Control& control) {
+    for (Property p : {Property::Text, Property::Caption, Property::Visible, Property::Enabled,
+                       Property::Selected, Property::Left, Property::BackColour, Property::Bold,
+                       Property::Picture}) {
+        propertyChanged(control, p);
+    }
+}
+
+void FournilView::propertyChanged(const Control& control, Property property) {
+    if (widgetOf(control) == nullptr) {
+        return;  // not built yet: mirrorAll covers it
+    }
+    switch (property) {
+        case Property::Text:
+        case Property::SelStart:
+            applyText(control);
+            break;
+        case Property::Caption:
+            applyCaption(control);
+            break;
+        case Property::Visible:
+            if (control.kind() != Kind::Window) {
+                widgetOf(control)->setVisible(control.visible());
+            }
+            break;
+        case Property::Enabled:
+            applyEnabled(control);
+            break;
+        case Property::Selected:
+            applySelected(control);
+            break;
+        case Property::Left:
+        case Property::Top:
+            applyGeometry(control);
+            break;
+        case Property::Bold:
+            applyFont(control);
+            break;
+        case Property::BackColour:
+            applyColour(control);
+            break;
+        case Property::Focus:
+            applyFocus();
+            refreshActions();
+            break;
+        case Property::Picture:
+            applyPicture(control);
+            break;
+        case Property::Clipboard:
+            QGuiApplication::clipboard()->setText(model_.clipboard());
+            break;
+        case Property::Fractions:
+            break;
+        case Property::Answer:
+            // The tooltips of the hydrations and what each box holds follow every answer.
+            for (TextBox* box : {&model_.H1, &model_.H2}) {
+                if (QWidget* widget = widgetOf(*box)) {
+                    widget->setToolTip(hydrationTooltip(model_, *box));
+                }
+            }
+            applyAccessibleNames();
+            refreshActions();
+            break;
+    }
+}
+
+void FournilView::applyEnabled(const Control& control) {
+    QWidget* widget = widgetOf(control);
+    if (control.kind() == Kind::TextBox) {
+        // A result is a read-only box rather than a disabled one, so that a screen reader still
+        // reads it; it takes no focus.
+        auto* edit = static_cast<QLineEdit*>(widget);
+        edit->setReadOnly(!control.enabled());
+        edit->setFocusPolicy(control.enabled() ? Qt::StrongFocus : Qt::NoFocus);
+        return;
+    }
+    widget->setEnabled(control.enabled());
+}
+
+void FournilView::applyAccessibleNames() {
+    // Only where the name is not the caption: the boxes, the logo, the levain's correction line.
+    for (Control* control : model_.controls()) {
+        if (control->kind() == Kind::TextBox || control->kind() == Kind::Picture ||
+            control == &model_.Phrase(6)) {
+            if (QWidget* widget = widgetOf(*control)) {
+                widget->setAccessibleName(fournil::accessibleName(model_, *control));
+            }
+        }
+    }
+}
+
+void FournilView::applyText(const Control& control) {
+    if (control.kind() != Kind::TextBox) {
+        return;
+    }
+    const auto& box = static_cast<const TextBox&>(control);
+    auto* edit = static_cast<QLineEdit*>(widgetOf(control));
+    const QSignalBlocker block(edit);
+    if (edit->text() != box.text()) {
+        edit->setText(box.text());
+    }
+    if (box.selLength() > 0) {
+        edit->setSelection(box.selAnchor(), box.selStart() - box.selAnchor());
+    } else {
+        edit->setCursorPosition(box.selStart());
+    }
+}
+
+void FournilView::applyCaption(const Control& control) {
+    const auto* captioned = dynamic_cast<const Captioned*>(&control);
+    if (captioned == nullptr) {
+        return;  // a box, the shape, the picture: no caption
+    }
+    QWidget* widget = widgetOf(control);
+    const QString& caption = captioned->caption();
+    switch (control.kind()) {
+        case Kind::Window:
+            setWindowTitle(caption);
+            break;
+        case Kind::Frame:
+            static_cast<QGroupBox*>(widget)->setTitle(caption);
+            break;
+        case Kind::OptionButton:
+        case Kind::Button:
+            static_cast<QAbstractButton*>(widget)->setText(caption);
+            break;
+        case Kind::Label:
+            static_cast<CaptionLabel*>(widget)->setCaption(caption);
+            break;
+        default:
+            return;
+    }
+    applyGeometry(control);
+}
+
+void FournilView::applySelected(const Control& control) {
+    if (control.kind() != Kind::OptionButton) {
+        return;
+    }
+    auto* button = static_cast<QRadioButton*>(widgetOf(control));
+    const bool selected = static_cast<const OptionButton&>(control).selected();
+    const QSignalBlocker block(button);
+    button->setChecked(selected);
+    // Within a group only the selected button is a tab stop.
+    button->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void FournilView::applyPicture(const Control& control) {
+    if (control.kind() != Kind::Picture) {
+        return;
+    }
+    const auto& picture = static_cast<const PictureBox&>(control).picture();
+    const auto* image = dynamic_cast<const QtPicture*>(picture.get());
+    static_cast<QLabel*>(widgetOf(control))
+        ->setPixmap(image != nullptr ? QPixmap::fromImage(image->image) : QPixmap());
+}
+
+void FournilView::applyGeometry(const Control& control) {
+    QWidget* widget = widgetOf(control);
+    const QRect place(pixels(control.left()), pixels(control.top()), pixels(control.width()),
+                      pixels(control.height()));
+    if (control.kind() == Kind::Window) {
+        setFixedSize(place.size());
+        move(place.topLeft());
+    } else {
+        widget->setGeometry(fitted(control, place));
+    }
+}
+
+QRect FournilView::fitted(const Control& control, QRect place) const {
+    // The stand-in font is a little wider than the original one: a one-line caption that does not
+    // fit grows its widget away from its anchored edge instead of being clipped.
+    const QWidget* widget = widgetOf(control);
+    const QFontMetrics metrics(widget->font());
+    int needed = 0;
+    if (control.kind() == Kind::Label && place.height() < 2 * metrics.lineSpacing()) {
+        needed = metrics.horizontalAdvance(static_cast<const Captioned&>(control).caption()) + 1;
+    } else if (control.kind() == Kind::OptionButton) {
+        needed = widget->sizeHint().width();
+    }
+    if (control.kind() == Kind::Label && control.alignment() == Align::Centre) {
+        // A centred number (the levain's hydration) stands right before the comma of the line it
+        // sits in: its place grows to the left until a blank's width stays clear on its right.
+        const int clear = 2 * metrics.horizontalAdvance(u' ');
+        const int missing = needed - 1 + 2 * clear - place.width();
+        return missing > 0 ? place.adjusted(-missing, 0, 0, 0) : place;
+    }
+    const int missing = needed - place.width();
+    if (missing <= 0) {
+        return place;
+    }
+    switch (control.alignment()) {
+        case Align::Right:
+            return place.adjusted(-missing, 0, 0, 0);
+        case Align::Centre:
+            return place.adjusted(-missing / 2, 0, missing - missing / 2, 0);
+        case Align::Left:
+            break;
+    }
+    return place.adjusted(0, 0, missing, 0);
+}
+
+void FournilView::applyFont(const Control& control) {
+    QWidget* widget = widgetOf(control);
+    QFont font = controlFont();
+    font.setBold(control.bold());
+    font.setItalic(control.italic());
+    font.setUnderline(control.underline());
+    widget->setFont(font);
+    applyGeometry(control);
+}
+
+void FournilView::applyColour(const Control& control) {
+    QWidget* widget = widgetOf(control);
+    if (control.kind() == Kind::Window) {
+        return;
+    }
+    QPalette palette = QApplication::palette(widget);
+    const QPalette system = QApplication::palette();
+    const Colour colour = control.backColour();
+    QColor shown = QColor::fromRgb(QRgb(colour.rgb));
+    if (colour.source == Colour::Source::SystemWindow) {
+        shown = system.color(QPalette::Active, QPalette::Base);
+    } else if (colour.source == Colour::Source::SystemButton) {
+        shown = system.color(QPalette::Active, QPalette::Window);
+    }
+    if (control.kind() == Kind::TextBox) {
+        palette.setColor(QPalette::Base, shown);
+        // Results are disabled boxes, yet they must read as dark text, not greyed out.
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::Base}) {
+            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+        }
+    } else {
+        palette.setColor(QPalette::Window, shown);
+        palette.setColor(QPalette::Button, shown);
+        // A disabled frame still shows its units: readable grey, not the faint default that
+        // vanishes on the light green.
+        const QColor readable(90, 90, 90);
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+            palette.setColor(QPalette::Disabled, role, readable);
+        }
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(control.kind() != Kind::TextBox &&
+                                  colour.source != Colour::Source::SystemButton);
+}
+
+void FournilView::applyFocus() {
+    const Control* focus = model_.focus();
+    QWidget* widget = focus != nullptr ? widgetOf(*focus) : nullptr;
+    if (widget != nullptr && widget != QApplication::focusWidget()) {
+        forwardingFocus_ = true;
+        widget->setFocus(Qt::OtherFocusReason);
+        forwardingFocus_ = false;
+    }
+}
+
+}  // namespace fournil::qt

@@ -1,0 +1,83 @@
+#include "wiring/actions.h"
+
+#include "engine/calcule.h"
+#include "guidance/calculation_text.h"
+#include "window/startup.h"
+#include "window/window.h"
+
+#include <algorithm>
+
+namespace fournil {
+namespace {
+
+// A field's selected text, or else the whole calculation as plain text.
+void copy(Window& w) {
+    const auto* box = dynamic_cast<const TextBox*>(w.focus());
+    if (box != nullptr && box->selLength() > 0) {
+        const int from = std::min(box->selStart(), box->selAnchor());
+        w.setClipboard(box->text().mid(from, box->selLength()));
+        return;
+    }
+    w.runHandler([&w] { w.setClipboard(calculationText(w)); });
+}
+
+// The window as start-up leaves it, without starting again.
+void newCalculation(Window& w) {
+    w.runHandler([&w] {
+        resetWindow(w);
+        setStartSelections(w);
+        Calcule(w);
+        w.setFocus(w.firstFocusable());
+    });
+}
+
+// The help of the focused control, as the mouse over it writes it.
+void help(Window& w) {
+    Control* focus = w.focus();
+    if (focus != nullptr && focus->reachable()) {
+        w.runHandler(focus->onMouseMove);
+    }
+}
+
+// clang-format off
+const Action table[] = {
+    {ActionId::Copy,           u"copy",           u"Copier le calcul", {u"Ctrl+C"}, nullptr, copy},
+    {ActionId::NewCalculation, u"newCalculation", u"Nouveau calcul",   {u"Ctrl+N"}, nullptr, newCalculation},
+    {ActionId::Print,          u"print",          u"Imprimer…",        {u"Ctrl+P"}, nullptr, nullptr},
+    {ActionId::Help,           u"help",           nullptr,             {u"F1"},     nullptr, help},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const Action> actions() {
+    return table;
+}
+
+const Action& action(ActionId id) {
+    return *std::find_if(std::begin(table), std::end(table),
+                         [id](const Action& a) { return a.id == id; });
+}
+
+const Action* actionForKeys(QStringView keys) {
+    for (const Action& a : table) {
+        for (QStringView k : a.keys) {
+            if (!k.isEmpty() && k.compare(keys, Qt::CaseInsensitive) == 0) {
+                return &a;
+            }
+        }
+    }
+    return nullptr;
+}
+
+bool actionEnabled(const Window& w, const Action& a) {
+    return a.enabled == nullptr || a.enabled(w);
+}
+
+void runAction(Window& w, const Action& a) {
+    if (a.run != nullptr && actionEnabled(w, a)) {
+        a.run(w);
+    }
+}
+
+}  // namespace fournil
