@@ -4,6 +4,7 @@
 // saying which.
 
 #include "engine/numbers.h"
+#include "modes/modes.h"
 #include "window/startup.h"
 #include "window/user_events.h"
 #include "wiring/binding.h"
@@ -68,7 +69,7 @@ void checkGroups(const Window& w) {
         }
         return count == 1 ? which : 0;
     };
-    if (selectedIn(w.optionL, 1, 6) != w.TypeCalcul) {
+    if (selectedIn(w.optionL, 1, int(modeRows().size())) != w.TypeCalcul) {
         broken("the mode buttons and TypeCalcul disagree");
     }
     if (selectedIn(w.optionU, 1, 3) != w.UniteMasse) {

@@ -34,9 +34,12 @@ bool addsFlour(float F1, float F2) {
 
 Step balancedQuantity(double given, float fGiven, float fOther, bool flour) {
     if (flour) {
+        // Flour is added: the water stays, given × fGiven / fOther.
         const Step p = product(given, fGiven);
         return p ? quotient(*p, fOther) : p;
     }
+    // Water is added: the flour stays, given × (1 − fGiven) / (1 − fOther). In mode 1 (fOther = 0)
+    // this is the flour of the dough, Q1 × (1 − FracEau1).
     const Step factor = difference(1.0, fGiven);
     const Step p = factor ? product(given, *factor) : factor;
     const Step divisor = p ? difference(1.0, fOther) : p;

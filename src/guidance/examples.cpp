@@ -7,10 +7,11 @@
 namespace fournil {
 
 void Simulation_Click(Window& w) {
-    if (w.TypeCalcul < 1 || w.TypeCalcul > 6) {
+    const ModeRow* row = findModeRow(w.TypeCalcul);
+    if (row == nullptr) {
         return;
     }
-    const WorkedExample& example = modeRow(Mode(w.TypeCalcul)).example;
+    const WorkedExample& example = row->example;
     // Selecting a button that was not selected raises its click too; running the unit
     // operation again gives the same result.
     w.optionU(example.massUnit).setSelected(true);

@@ -64,12 +64,7 @@ void applyMode(Window& w, const ModeRow& row) {
 }  // namespace
 
 void optionL_Click(Window& w, std::int16_t Index) {
-    const ModeRow* row = nullptr;
-    for (const ModeRow& each : modeRows()) {
-        if (int(each.mode) == Index) {
-            row = &each;
-        }
-    }
+    const ModeRow* row = findModeRow(Index);
     w.TypeCalcul = Index;
     optionH_Click(w, w.UniteH1);
     optionH_Click(w, w.UniteH2);
@@ -82,12 +77,16 @@ void optionL_Click(Window& w, std::int16_t Index) {
     w.EF(2).setEnabled(false);
     w.EFLabel(1).setVisible(true);
 
-    // The two mode frames behave as one group; clearing raises no click.
-    const bool levain = row != nullptr && row->levain;
-    for (int i = levain ? 1 : 4, last = i + 2; i <= last; ++i) {
-        w.optionL(i).setSelected(false);
+    // The two mode frames behave as one group: the buttons of the other frame are cleared, which
+    // raises no click.
+    const Control* frame = row != nullptr ? w.optionL(Index).container() : &w.Pâte;
+    for (const ModeRow& other : modeRows()) {
+        OptionButton& button = w.optionL(int(other.mode));
+        if (button.container() != frame) {
+            button.setSelected(false);
+        }
     }
-    w.Hydratation(2).setEnabled(levain);
+    w.Hydratation(2).setEnabled(row != nullptr && row->levain);
 
     if (row == nullptr || !row->waterIsEF2) {
         w.gr(0).setVisible(false);

@@ -27,7 +27,7 @@ constexpr const char16_t* levainCorrectionHelp =
     u"recette. Les temps de levée seront majorés en conséquence.";
 
 // clang-format off
-const std::array<ModeRow, 6> rows = {{
+const auto rows = std::to_array<ModeRow>({
     {.mode = Mode::FlourAndWater,
      .layout = {.phrase2 = u"de pâte hydraté à   ", .phrase3 = u"il faut",
                 .phrase4 = u"de farine                   ", .h2Shown = false, .phrase5 = u"et"},
@@ -111,8 +111,9 @@ const std::array<ModeRow, 6> rows = {{
      .example = {.hydrationUnits = {2, 6},
                  .inputs = {{{q1, u"1200"}, {h1, u"70"}, {q2, u"150"}, {h2, u"100"}}},
                  .caretField = q1, .caretPosition = 4}},
-}};
+});
 // clang-format on
+static_assert(rows.size() <= modeCapacity);
 
 }  // namespace
 
@@ -121,7 +122,16 @@ std::span<const ModeRow> modeRows() {
 }
 
 const ModeRow& modeRow(Mode mode) {
-    return rows.at(std::size_t(int(mode) - 1));
+    return *findModeRow(int(mode));
+}
+
+const ModeRow* findModeRow(int index) {
+    for (const ModeRow& row : rows) {
+        if (int(row.mode) == index) {
+            return &row;
+        }
+    }
+    return nullptr;
 }
 
 bool SelectedModes::has(Mode mode) const {

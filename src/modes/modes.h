@@ -1,8 +1,9 @@
 #pragma once
 
-// The six calculations, one row each: everything that differs by mode lives in this table, and
-// code elsewhere asks the selected modes for it rather than looking at the mode buttons. A new
-// mode is one row here (and, if it computes in a new way, one computation in the engine).
+// The calculations, one row each: everything that differs by mode lives in this table, and code
+// elsewhere asks the selected modes for it rather than looking at the mode buttons. A new mode is
+// one enumerator and one row here, its button in the inventory, and, if it computes in a new way,
+// one computation in the engine (the README lists it all).
 
 #include "window/window.h"
 
@@ -94,6 +95,12 @@ struct ModeRow {
 
 std::span<const ModeRow> modeRows();
 const ModeRow& modeRow(Mode mode);
+// The row of the mode numbered `index` (TypeCalcul, the mode button's index), or null.
+const ModeRow* findModeRow(int index);
+
+// How many modes may be selected at once at most: room for every row of the table (the table
+// checks that it fits).
+inline constexpr std::size_t modeCapacity = 16;
 
 // The modes whose buttons are selected: one, or two for a moment while a click on a mode button
 // re-applies the units (the new button is selected before the old one of the other frame is
@@ -111,7 +118,7 @@ class SelectedModes {
     friend SelectedModes selectedModes(const Window& w);
 
   private:
-    std::array<const ModeRow*, 6> rows_{};
+    std::array<const ModeRow*, modeCapacity> rows_{};
     int count_ = 0;
 };
 

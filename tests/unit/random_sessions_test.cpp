@@ -1,4 +1,5 @@
 #include "engine/numbers.h"
+#include "modes/modes.h"
 #include "window/user_events.h"
 
 #include <gtest/gtest.h>
@@ -33,8 +34,8 @@ TEST_P(RandomSessions, NestingStaysShallowAndFieldsStayNumbers) {
             ASSERT_LT(w.deepestNesting(), 50) << trace;
             ASSERT_TRUE(std::isfinite(w.FracEau1) && std::isfinite(w.FracEau2)) << trace;
             int modes = 0;
-            for (int i = 1; i <= 6; ++i) {
-                modes += w.optionL(i).selected() ? 1 : 0;
+            for (const ModeRow& row : modeRows()) {
+                modes += w.optionL(int(row.mode)).selected() ? 1 : 0;
             }
             ASSERT_EQ(modes, 1) << trace;
             for (TextBox* box : {&w.Q1, &w.Q2, &w.H1, &w.H2, &w.H1d, &w.H2d}) {
