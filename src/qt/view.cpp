@@ -117,6 +117,9 @@ QWidget* FournilView::create(Control& control, QWidget* parent) {
             if (box.maxLength() > 0) {
                 edit->setValidator(new TypingLimit(box, edit));
             }
+            edit->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(edit, &QLineEdit::customContextMenuRequested, this,
+                    [this, edit](const QPoint& at) { showFieldMenu(edit, at); });
             connect(edit, &QLineEdit::textEdited, this,
                     [this, &box](const QString& text) { forwardEdit(box, text); });
             // The model keeps the caret and the selection too: the keys it answers and the typing

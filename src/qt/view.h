@@ -16,6 +16,7 @@
 
 class QAction;
 class QKeyEvent;
+class QLineEdit;
 
 namespace fournil {
 struct Action;
@@ -64,6 +65,7 @@ class FournilView : public QWidget, public WindowObserver {
     void refreshActions();
     void trigger(const Action& row);
     QAction* actionForKey(const QKeyEvent& event) const;
+    void showFieldMenu(QLineEdit* edit, const QPoint& at);
     void printCard();
 
     Window& model_;

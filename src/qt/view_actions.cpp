@@ -7,7 +7,10 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
+
+#include <memory>
 
 // The window's actions and its menu, built from the table of actions.
 
@@ -79,6 +82,36 @@ void FournilView::contextMenuEvent(QContextMenuEvent* event) {
         }
     }
     menu.exec(event->globalPos());
+}
+
+void FournilView::showFieldMenu(QLineEdit* edit, const QPoint& at) {
+    // The field's own menu, but its "Annuler" and "Rétablir" are the calculation's: the program
+    // rewrites the fields, so the line edit's own history would be empty or wrong.
+    refreshActions();
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    const QList<QAction*> entries = menu->actions();
+    for (const auto& [row, action] : actions_) {
+        if (row->id != ActionId::Undo && row->id != ActionId::Redo) {
+            continue;
+        }
+        const QString name =
+            row->id == ActionId::Undo ? QStringLiteral("edit-undo") : QStringLiteral("edit-redo");
+        QAction* entry = nullptr;
+        for (QAction* candidate : entries) {
+            if (candidate->objectName() == name) {
+                entry = candidate;
+            }
+        }
+        if (entry == nullptr && !edit->isReadOnly() && entries.size() > 2) {
+            entry = entries[row->id == ActionId::Undo ? 0 : 1];  // where Qt puts them
+        }
+        if (entry != nullptr) {
+            disconnect(entry, &QAction::triggered, nullptr, nullptr);
+            entry->setEnabled(action->isEnabled());
+            connect(entry, &QAction::triggered, action, &QAction::trigger);
+        }
+    }
+    menu->exec(edit->mapToGlobal(at));
 }
 
 void FournilView::printCard() {

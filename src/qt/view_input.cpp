@@ -67,6 +67,7 @@ bool FournilView::eventFilter(QObject* watched, QEvent* event) {
             // Space. The release goes too, so that no button clicks on it.
             const bool press = event->type() == QEvent::KeyPress;
             if (QAction* action = actionForKey(*keyEvent)) {
+                refreshActions();  // an undo made possible by the last event counts at once
                 if (press && action->isEnabled()) {
                     action->trigger();
                 }

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 // Mirroring: every property the model changes is shown by its widget; nothing here computes.
 
 namespace fournil::qt {
@@ -123,10 +125,15 @@ void FournilView::applyText(const Control& control) {
     if (edit->text() != box.text()) {
         edit->setText(box.text());
     }
-    if (box.selLength() > 0) {
-        edit->setSelection(box.selAnchor(), box.selStart() - box.selAnchor());
+    // Within the text the box holds now: a text rewritten by the program is told before the
+    // selection that was made in the old one moves.
+    const int size = int(box.text().size());
+    const int anchor = std::clamp(box.selAnchor(), 0, size);
+    const int caret = std::clamp(box.selStart(), 0, size);
+    if (anchor != caret) {
+        edit->setSelection(anchor, caret - anchor);
     } else {
-        edit->setCursorPosition(box.selStart());
+        edit->setCursorPosition(caret);
     }
 }
 

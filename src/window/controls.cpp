@@ -107,6 +107,76 @@ void Control::resetToEntry() {
     setBackColour(entry_.colour);
 }
 
+void Control::save(ControlState& state) const {
+    state.left = left_;
+    state.top = top_;
+    state.visible = visible_;
+    state.enabled = enabled_;
+    state.bold = bold_;
+    state.backColour = backColour_;
+}
+
+void Control::restore(const ControlState& state) {
+    setLeft(state.left);
+    setTop(state.top);
+    setVisible(state.visible);
+    setEnabled(state.enabled);
+    setBold(state.bold);
+    setBackColour(state.backColour);
+}
+
+void Captioned::save(ControlState& state) const {
+    Control::save(state);
+    state.caption = caption_;
+}
+
+void Captioned::restore(const ControlState& state) {
+    Control::restore(state);
+    setCaption(state.caption);
+}
+
+void TextBox::save(ControlState& state) const {
+    Control::save(state);
+    state.text = text_;
+}
+
+void TextBox::restore(const ControlState& state) {
+    Control::restore(state);
+    // Put back as it was, no change handler run. The caret is where the person is: it stays,
+    // unless the text changes, when it goes to the end as after any text the program writes.
+    if (text_ != state.text) {
+        text_ = state.text;
+        selStart_ = anchor_ = int(text_.size());
+        changed(Property::Text);
+        changed(Property::SelStart);
+    }
+}
+
+void OptionButton::save(ControlState& state) const {
+    Captioned::save(state);
+    state.selected = selected_;
+}
+
+void OptionButton::restore(const ControlState& state) {
+    Captioned::restore(state);
+    // Put back as it was: no click is raised, the group's other buttons are put back by their
+    // own states.
+    if (selected_ != state.selected) {
+        selected_ = state.selected;
+        changed(Property::Selected);
+    }
+}
+
+void PictureBox::save(ControlState& state) const {
+    Control::save(state);
+    state.picture = picture_;
+}
+
+void PictureBox::restore(const ControlState& state) {
+    Control::restore(state);
+    setPicture(state.picture);
+}
+
 void Captioned::resetToEntry() {
     Control::resetToEntry();
     setCaption(entry().caption.toString());

@@ -65,6 +65,18 @@ enum class Property : std::uint8_t {
 };
 
 struct ControlEntry;
+class Picture;
+
+// Everything of a control that the program changes after creation: what an undo puts back.
+struct ControlState {
+    int left = 0, top = 0;
+    bool visible = true, enabled = true, bold = false;
+    Colour backColour;
+    QString caption;        // a control with a caption
+    QString text;           // a text box
+    bool selected = false;  // an option button
+    std::shared_ptr<const Picture> picture;
+};
 
 // Opaque picture handle: the platform that loaded it knows what it holds.
 class Picture {
@@ -115,6 +127,11 @@ class Control {
     // run; the window keeps its place on the screen.
     virtual void resetToEntry();
 
+    // What the program has changed of it, and that state put back: every change told to
+    // observers, no handler run.
+    virtual void save(ControlState& state) const;
+    virtual void restore(const ControlState& state);
+
     std::function<void()> onMouseMove;
 
   protected:
@@ -136,6 +153,8 @@ class Captioned : public Control {
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
     void resetToEntry() override;
+    void save(ControlState& state) const override;
+    void restore(const ControlState& state) override;
 
   private:
     QString caption_;
@@ -178,6 +197,8 @@ class TextBox : public Control {
 
     std::function<void()> onChange;
     void resetToEntry() override;
+    void save(ControlState& state) const override;
+    void restore(const ControlState& state) override;
 
   private:
     QString text_;
@@ -194,6 +215,8 @@ class OptionButton : public Captioned {
     // click; re-selecting or clearing raises nothing.
     void setSelected(bool selected);
     void resetToEntry() override;
+    void save(ControlState& state) const override;
+    void restore(const ControlState& state) override;
 
     std::function<void()> onClick;
 
@@ -212,6 +235,8 @@ class PictureBox : public Control {
     using Control::Control;
     const std::shared_ptr<const Picture>& picture() const { return picture_; }
     void setPicture(std::shared_ptr<const Picture> picture);
+    void save(ControlState& state) const override;
+    void restore(const ControlState& state) override;
 
   private:
     std::shared_ptr<const Picture> picture_;

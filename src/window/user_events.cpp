@@ -124,6 +124,8 @@ void userEdit(TextBox& box, const QString& text, std::optional<int> caret) {
     if (!box.reachable()) {
         return;
     }
+    const History::Event event(box.window(), History::Kind::Edit);
+    box.window().history().noteEdit(box, box.text(), text);
     box.window().setFocus(&box);
     box.setText(text);
     if (box.text() == text) {
@@ -139,6 +141,7 @@ void userType(TextBox& box, QStringView character) {
     if (!box.reachable() || !typedCharacterAccepted(character)) {
         return;
     }
+    const History::Event event(box.window(), History::Kind::Passive);
     box.window().setFocus(&box);
     box.setSelStart(int(box.text().size()));  // typing lands at the end
     insertAtCaret(box, character.toString());
@@ -148,6 +151,7 @@ void userSelect(TextBox& box, int anchor, int caret) {
     if (!box.reachable()) {
         return;
     }
+    const History::Event event(box.window(), History::Kind::Passive);
     box.setSelection(anchor, caret);
 }
 
@@ -155,6 +159,10 @@ void userClick(Control& control) {
     if (!control.reachable()) {
         return;
     }
+    // A click into a box only places the caret; any other click ends a run of typing.
+    const History::Event event(control.window(), control.kind() == Kind::TextBox
+                                                     ? History::Kind::Passive
+                                                     : History::Kind::Command);
     switch (control.kind()) {
         case Kind::OptionButton:
             control.window().setFocus(&control);
@@ -176,6 +184,7 @@ void userClick(Control& control) {
 }
 
 void userHover(Control& control) {
+    const History::Event event(control.window(), History::Kind::Passive);
     // A disabled control still reaches its own handler; a hidden one is not under the mouse.
     for (const Control* c = &control; c != nullptr; c = c->container()) {
         if (!c->visible()) {
@@ -217,6 +226,7 @@ QString keyName(Key key) {
 }
 
 void userKey(Window& w, Key key) {
+    const History::Event event(w, History::Kind::Command);
     if (key == Key::Tab || key == Key::Backtab) {
         if (Control* next = w.nextTabStop(w.focus(), key == Key::Tab)) {
             w.setFocus(next, Window::FocusReason::Tab);

@@ -230,6 +230,7 @@ void Window::removeObserver(WindowObserver* observer) {
 }
 
 void Window::notify(const Control& control, Property property) const {
+    history_.changed(control, property);
     // A copy, so that an observer may detach itself while being told.
     const auto observers = observers_;
     for (WindowObserver* o : observers) {

@@ -8,6 +8,7 @@
 
 #include "window/answer.h"
 #include "window/controls.h"
+#include "window/history.h"
 #include "window/inventory.h"
 
 #include <QLocale>
@@ -91,6 +92,9 @@ class Window {
     // Runs an event handler one level deeper; false when it was not run.
     bool runHandler(const std::function<void()>& handler);
 
+    // Undo and redo of the user's steps.
+    History& history() const { return history_; }
+
     void addObserver(WindowObserver* observer);
     void removeObserver(WindowObserver* observer);
     void notify(const Control& control, Property property) const;
@@ -142,6 +146,7 @@ class Window {
     ControlArray<T> array(QStringView name) const;
 
     std::vector<WindowObserver*> observers_;
+    mutable History history_{*this};
     QLocale locale_ = QLocale::c();
     Control* focus_ = nullptr;
     QString clipboard_;

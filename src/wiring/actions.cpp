@@ -39,8 +39,23 @@ void help(Window& w) {
     }
 }
 
+void undo(Window& w) {
+    w.history().undo();
+}
+void redo(Window& w) {
+    w.history().redo();
+}
+bool canUndo(const Window& w) {
+    return w.history().canUndo();
+}
+bool canRedo(const Window& w) {
+    return w.history().canRedo();
+}
+
 // clang-format off
 const Action table[] = {
+    {ActionId::Undo,           u"undo",           u"Annuler",          {u"Ctrl+Z"},                  canUndo, undo},
+    {ActionId::Redo,           u"redo",           u"Rétablir",         {u"Ctrl+Shift+Z", u"Ctrl+Y"}, canRedo, redo},
     {ActionId::Copy,           u"copy",           u"Copier le calcul", {u"Ctrl+C"}, nullptr, copy},
     {ActionId::NewCalculation, u"newCalculation", u"Nouveau calcul",   {u"Ctrl+N"}, nullptr, newCalculation},
     {ActionId::Print,          u"print",          u"Imprimer…",        {u"Ctrl+P"}, nullptr, nullptr},
@@ -75,6 +90,7 @@ bool actionEnabled(const Window& w, const Action& a) {
 }
 
 void runAction(Window& w, const Action& a) {
+    const History::Event event(w, History::Kind::Command);
     if (a.run != nullptr && actionEnabled(w, a)) {
         a.run(w);
     }

@@ -15,7 +15,7 @@ namespace fournil {
 
 class Window;
 
-enum class ActionId { Copy, NewCalculation, Print, Help };
+enum class ActionId { Undo, Redo, Copy, NewCalculation, Print, Help };
 
 struct Action {
     ActionId id;
@@ -23,7 +23,7 @@ struct Action {
     const char16_t* label;  // in the window's menu, in French; null: not in the menu
     // Key sequences in Qt's portable text ("Ctrl+C"); the first is the one the menu shows and the
     // driver's `key` names.
-    std::array<QStringView, 2> keys;
+    std::array<QStringView, 3> keys;
     bool (*enabled)(const Window&) = nullptr;  // null: always enabled
     void (*run)(Window&) = nullptr;            // the effect on the model; null: the view's own
 };

@@ -271,9 +271,11 @@ TEST_F(View, TheContextMenuActsInFrench) {
     const QPoint at(300, 330);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->mapToGlobal(at));
     QApplication::sendEvent(view.get(), &event);
-    EXPECT_EQ(entries, QStringList({QStringLiteral("Copier le calcul Ctrl+C"),
-                                    QStringLiteral("Nouveau calcul Ctrl+N"),
-                                    QStringLiteral("Imprimer… Ctrl+P")}));
+    EXPECT_EQ(
+        entries,
+        QStringList({QStringLiteral("Annuler Ctrl+Z"), QStringLiteral("Rétablir Ctrl+Shift+Z"),
+                     QStringLiteral("Copier le calcul Ctrl+C"),
+                     QStringLiteral("Nouveau calcul Ctrl+N"), QStringLiteral("Imprimer… Ctrl+P")}));
     const auto action = [this](const char* name) {
         return view->findChild<QAction*>(QString::fromLatin1(name));
     };
@@ -283,6 +285,31 @@ TEST_F(View, TheContextMenuActsInFrench) {
     userClick(w.optionL(3));
     action("newCalculation")->trigger();
     EXPECT_EQ(w.TypeCalcul, 1);
+}
+
+// A field's own menu undoes and redoes the calculation, not the line edit's own history, which
+// the program's rewrites leave empty.
+TEST_F(View, TheFieldMenuUndoesTheCalculation) {
+    userPaste(w.Q1, QStringLiteral("abc"));
+    ASSERT_EQ(w.Q1.text(), QStringLiteral("0"));
+    auto* edit = static_cast<QLineEdit*>(widget(w.Q1));
+    const auto chooseFromMenu = [edit](int entry) {
+        QTimer::singleShot(0, [entry] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            QAction* action = menu->actions().value(entry);
+            ASSERT_NE(action, nullptr);
+            EXPECT_TRUE(action->isEnabled());
+            menu->close();
+            action->trigger();
+        });
+        Q_EMIT edit->customContextMenuRequested(QPoint(5, 5));
+    };
+    chooseFromMenu(0);  // undo
+    EXPECT_EQ(w.Q1.text(), QStringLiteral("1200"));
+    EXPECT_EQ(edit->text(), QStringLiteral("1200"));
+    chooseFromMenu(1);  // redo
+    EXPECT_EQ(w.Q1.text(), QStringLiteral("0"));
 }
 
 TEST_F(View, DisabledAndTightPlacesStayReadable) {
