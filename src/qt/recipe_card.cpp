@@ -3,6 +3,8 @@
 #include "guidance/calculation_text.h"
 
 #include <QDate>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,15 +12,16 @@
 
 namespace fournil::qt {
 
-void printCard(const Window& model, const QImage& logo, QPrinter& printer) {
+QString printCard(const Window& model, const QImage& logo, QPrinter& printer) {
     QTextDocument card;
-    QString html =
-        QStringLiteral(
-            "<h2>%1</h2><p><i>%2</i></p><table cellpadding=\"12\" "
-            "border=\"1\" cellspacing=\"0\" width=\"100%\"><tr><td>")
-            .arg(
-                model.Fournil.caption().toHtmlEscaped(),
-                model.locale().toString(QDate::currentDate(), QLocale::LongFormat).toHtmlEscaped());
+    QString html = QStringLiteral(
+                       "<h2>%1</h2><p><i>%2</i></p><table cellpadding=\"12\" "
+                       "border=\"1\" cellspacing=\"0\" width=\"100%\"><tr><td>")
+                       .arg(model.Fournil.caption().toHtmlEscaped(),
+                            // The card is French whatever the user's language: so is its date.
+                            QLocale(QLocale::French, QLocale::France)
+                                .toString(QDate::currentDate(), QLocale::LongFormat)
+                                .toHtmlEscaped());
     for (const QString& line : calculationText(model).split(u'\n')) {
         html += line.toHtmlEscaped() + QStringLiteral("<br>");
     }
@@ -32,6 +35,20 @@ void printCard(const Window& model, const QImage& logo, QPrinter& printer) {
     card.setHtml(html);
     card.setPageSize(printer.pageRect(QPrinter::Point).size());
     card.print(&printer);
+    const QString file = printer.outputFileName();
+    if (!file.isEmpty()) {
+        if (printer.printerState() == QPrinter::Error || QFileInfo(file).size() == 0) {
+            return QStringLiteral("le fichier « %1 » n'a pas pu être écrit").arg(file);
+        }
+    } else if (printer.printerState() == QPrinter::Error) {
+        return QStringLiteral("l'imprimante « %1 » n'a pas accepté la fiche")
+            .arg(printer.printerName());
+    }
+    return {};
+}
+
+QString printFailure(const QString& reason) {
+    return QStringLiteral("Impossible d'imprimer la fiche : ") + reason;
 }
 
 void printCardWithDialog(const Window& model, const QImage& logo, QWidget* parent) {
@@ -39,8 +56,12 @@ void printCardWithDialog(const Window& model, const QImage& logo, QWidget* paren
     printer.setDocName(QStringLiteral("Fournil"));
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Imprimer la fiche"));
-    if (dialog.exec() == QDialog::Accepted) {
-        printCard(model, logo, printer);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const QString failure = printCard(model, logo, printer);
+    if (!failure.isEmpty()) {
+        QMessageBox::warning(parent, QStringLiteral("Fournil"), printFailure(failure));
     }
 }
 

@@ -34,6 +34,8 @@ QFont FournilView::controlFont() {
 FournilView::FournilView(Window& model, QWidget* parent) : QWidget(parent), model_(model) {
     installAccessibility();
     setFont(controlFont());
+    // The sentence is French and reads left to right, whatever the language of Qt's own texts.
+    setLayoutDirection(Qt::LeftToRight);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 
 #include <memory>
 
@@ -55,6 +56,22 @@ void FournilView::trigger(const Action& row) {
         case ActionId::Print:
             printCard();
             break;
+        case ActionId::Close:
+            close();
+            break;
+        case ActionId::About:
+            QMessageBox::about(
+                this, QStringLiteral("À propos de Fournil"),
+                QStringLiteral(
+                    "<p><b>Fournil %1</b></p><p>Calcule l'hydratation d'une pâte ou d'un "
+                    "levain, l'eau de coulage à la bonne température et la correction "
+                    "d'une recette à la levure.</p><p>Logiciel libre sous licence "
+                    "MIT.</p><p>Construit avec Qt %2.</p>")
+                    .arg(QStringLiteral(FOURNIL_VERSION), QString::fromLatin1(qVersion())));
+            break;
+        case ActionId::AboutQt:
+            QMessageBox::aboutQt(this, QStringLiteral("À propos de Qt"));
+            break;
         default:
             break;
     }
@@ -78,6 +95,9 @@ void FournilView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     for (const auto& [row, action] : actions_) {
         if (row->label != nullptr) {
+            if (row->separated) {
+                menu.addSeparator();
+            }
             menu.addAction(action);
         }
     }

@@ -280,10 +280,18 @@ void FournilView::applyColour(const Control& control) {
 void FournilView::applyFocus() {
     const Control* focus = model_.focus();
     QWidget* widget = focus != nullptr ? widgetOf(*focus) : nullptr;
+    // A move made by the keyboard shows the style's focus indicator, as Qt's own Tab does; the
+    // reason stays "other", so that a line edit keeps the selection the model gives it.
+    if (model_.focusByKeyboard()) {
+        setAttribute(Qt::WA_KeyboardFocusChange, true);
+    }
     if (widget != nullptr && widget != QApplication::focusWidget()) {
         forwardingFocus_ = true;
         widget->setFocus(Qt::OtherFocusReason);
         forwardingFocus_ = false;
+    }
+    if (widget != nullptr) {
+        widget->update();
     }
 }
 

@@ -240,7 +240,8 @@ void TextBox::setSelStart(int position) {
     setSelection(position, position);
 }
 
-void TextBox::setSelection(int anchor, int caret) {
+void TextBox::setSelection(int anchor, int caret, bool byUser) {
+    selectedByUser_ = byUser;
     anchor = std::clamp(anchor, 0, int(text_.size()));
     caret = std::clamp(caret, 0, int(text_.size()));
     if (selStart_ != caret || anchor_ != anchor) {

@@ -191,7 +191,10 @@ class TextBox : public Control {
     int selAnchor() const { return anchor_; }
     int selLength() const { return std::abs(selStart_ - anchor_); }
     void setSelStart(int position);  // the caret, with nothing selected
-    void setSelection(int anchor, int caret);
+    // `byUser`: the person selected it (with the mouse or Shift and the arrows), rather than the
+    // program (a Tab into the box selects its whole text).
+    void setSelection(int anchor, int caret, bool byUser = false);
+    bool selectedByUser() const { return selectedByUser_ && selLength() > 0; }
     void selectAll() { setSelection(0, int(text_.size())); }
     void deselect() { setSelStart(selStart_); }
 
@@ -204,6 +207,7 @@ class TextBox : public Control {
     QString text_;
     int selStart_ = 0;
     int anchor_ = 0;
+    bool selectedByUser_ = false;
 };
 
 class OptionButton : public Captioned {

@@ -55,9 +55,19 @@ void resetWindow(Window& w) {
     w.answer = {};
 }
 
+void focusFirst(Window& w) {
+    Control* first = w.firstFocusable();
+    w.setFocus(first, Window::FocusReason::Tab);
+    // As after a Tab into it, so that the first keystroke replaces the value; but the person
+    // selected nothing, so Ctrl+C still copies the calculation.
+    if (first != nullptr && first->kind() == Kind::TextBox) {
+        static_cast<TextBox*>(first)->selectAll();
+    }
+}
+
 void openWindow(Window& w) {
     w.runHandler(w.onLoad);
-    w.setFocus(w.firstFocusable());
+    focusFirst(w);
 }
 
 }  // namespace fournil

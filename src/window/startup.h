@@ -20,6 +20,10 @@ void Form_Load(Window& w, Platform& platform);
 // the first control of the keyboard order, as a freshly shown window does.
 void openWindow(Window& w);
 
+// Gives the focus to the first control of the keyboard order as the tab key does: a box's whole
+// text is selected.
+void focusFirst(Window& w);
+
 // The four selections that start-up records (step 4 of the opening).
 void setStartSelections(Window& w);
 

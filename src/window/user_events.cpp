@@ -70,7 +70,7 @@ void keyOnOptionButton(OptionButton& button, Key key) {
     const auto at = std::find(group.begin(), group.end(), &button) - group.begin();
     const auto n = qsizetype(group.size());
     OptionButton& next = *group[std::size_t(((at + (forward ? 1 : -1)) % n + n) % n)];
-    w.setFocus(&next);
+    w.setFocus(&next, Window::FocusReason::Keyboard);
     if (w.focus() == &next) {
         next.setSelected(true);
     }
@@ -152,7 +152,7 @@ void userSelect(TextBox& box, int anchor, int caret) {
         return;
     }
     const History::Event event(box.window(), History::Kind::Passive);
-    box.setSelection(anchor, caret);
+    box.setSelection(anchor, caret, true);
 }
 
 void userClick(Control& control) {

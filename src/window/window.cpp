@@ -130,9 +130,11 @@ void Window::setFocus(Control* control, FocusReason reason) {
         static_cast<TextBox*>(focus_)->deselect();
     }
     focus_ = control;
+    focusByKeyboard_ = reason != FocusReason::Other;
     notify(Fournil, Property::Focus);
     if (reason == FocusReason::Tab && control != nullptr && control->kind() == Kind::TextBox) {
-        static_cast<TextBox*>(control)->selectAll();
+        auto* box = static_cast<TextBox*>(control);
+        box->setSelection(0, int(box->text().size()), true);  // the person's Tab selected it
     }
 }
 
@@ -195,7 +197,7 @@ void Window::moveFocusOffUnreachable(const Control& changed) {
     for (const Control* c = focus_; c != nullptr; c = c->container()) {
         if (c == &changed) {
             if (Control* next = nextTabStop(focus_, true)) {
-                setFocus(next);
+                setFocus(next, FocusReason::Keyboard);
             }
             return;
         }

@@ -61,8 +61,12 @@ class Window {
     // The control that has the keyboard focus. Only a reachable control takes it; when it leaves a
     // text box, that box's selection is dropped, and when it comes by the tab key, the box's whole
     // text is selected, as desktop line edits do.
-    enum class FocusReason { Other, Tab };
+    // By the tab key the box's whole text is selected; any move made by the keyboard (Tab, an
+    // arrow, the focus leaving what was hidden or disabled) shows the style's focus indicator.
+    enum class FocusReason { Other, Tab, Keyboard };
     Control* focus() const { return focus_; }
+    // Whether the focus came by the keyboard, so that the view draws its indicator.
+    bool focusByKeyboard() const { return focusByKeyboard_; }
     void setFocus(Control* control, FocusReason reason = FocusReason::Other);
     // The first control of the keyboard order that can take the focus now.
     Control* firstFocusable() const;
@@ -149,6 +153,7 @@ class Window {
     mutable History history_{*this};
     QLocale locale_ = QLocale::c();
     Control* focus_ = nullptr;
+    bool focusByKeyboard_ = false;
     QString clipboard_;
     long passes_ = 0;
     int nesting_ = 0;

@@ -10,10 +10,11 @@
 namespace fournil {
 namespace {
 
-// A field's selected text, or else the whole calculation as plain text.
+// The text the person selected in a field (a Tab into it selects it all), or else the whole
+// calculation as plain text; what start-up selects is there to be typed over, not copied.
 void copy(Window& w) {
     const auto* box = dynamic_cast<const TextBox*>(w.focus());
-    if (box != nullptr && box->selLength() > 0) {
+    if (box != nullptr && box->selectedByUser()) {
         const int from = std::min(box->selStart(), box->selAnchor());
         w.setClipboard(box->text().mid(from, box->selLength()));
         return;
@@ -27,7 +28,7 @@ void newCalculation(Window& w) {
         resetWindow(w);
         setStartSelections(w);
         Calcule(w);
-        w.setFocus(w.firstFocusable());
+        focusFirst(w);
     });
 }
 
@@ -56,9 +57,12 @@ bool canRedo(const Window& w) {
 const Action table[] = {
     {ActionId::Undo,           u"undo",           u"Annuler",          {u"Ctrl+Z"},                  canUndo, undo},
     {ActionId::Redo,           u"redo",           u"Rétablir",         {u"Ctrl+Shift+Z", u"Ctrl+Y"}, canRedo, redo},
-    {ActionId::Copy,           u"copy",           u"Copier le calcul", {u"Ctrl+C"}, nullptr, copy},
+    {ActionId::Copy,           u"copy",           u"Copier le calcul", {u"Ctrl+C"}, nullptr, copy, true},
     {ActionId::NewCalculation, u"newCalculation", u"Nouveau calcul",   {u"Ctrl+N"}, nullptr, newCalculation},
     {ActionId::Print,          u"print",          u"Imprimer…",        {u"Ctrl+P"}, nullptr, nullptr},
+    {ActionId::About,          u"about",          u"À propos de Fournil", {},       nullptr, nullptr, true},
+    {ActionId::AboutQt,        u"aboutQt",        u"À propos de Qt",   {},          nullptr, nullptr},
+    {ActionId::Close,          u"close",          u"Quitter",          {u"Ctrl+Q", u"Ctrl+W"}, nullptr, nullptr, true},
     {ActionId::Help,           u"help",           nullptr,             {u"F1"},     nullptr, help},
 };
 // clang-format on

@@ -15,7 +15,7 @@ namespace fournil {
 
 class Window;
 
-enum class ActionId { Undo, Redo, Copy, NewCalculation, Print, Help };
+enum class ActionId { Undo, Redo, Copy, NewCalculation, Print, Close, About, AboutQt, Help };
 
 struct Action {
     ActionId id;
@@ -26,6 +26,7 @@ struct Action {
     std::array<QStringView, 3> keys;
     bool (*enabled)(const Window&) = nullptr;  // null: always enabled
     void (*run)(Window&) = nullptr;            // the effect on the model; null: the view's own
+    bool separated = false;                    // a separator before it in the menu
 };
 
 std::span<const Action> actions();

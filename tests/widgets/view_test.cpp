@@ -261,7 +261,9 @@ TEST_F(View, TheContextMenuActsInFrench) {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
         for (QAction* a : menu->actions()) {
-            entries << a->text() + u' ' + a->shortcut().toString(QKeySequence::PortableText);
+            entries << (a->isSeparator() ? QStringLiteral("—")
+                                         : a->text() + u' ' +
+                                               a->shortcut().toString(QKeySequence::PortableText));
         }
         if (qEnvironmentVariableIsSet("FOURNIL_MENU_PNG")) {
             menu->grab().save(qEnvironmentVariable("FOURNIL_MENU_PNG"));
@@ -274,8 +276,11 @@ TEST_F(View, TheContextMenuActsInFrench) {
     EXPECT_EQ(
         entries,
         QStringList({QStringLiteral("Annuler Ctrl+Z"), QStringLiteral("Rétablir Ctrl+Shift+Z"),
-                     QStringLiteral("Copier le calcul Ctrl+C"),
-                     QStringLiteral("Nouveau calcul Ctrl+N"), QStringLiteral("Imprimer… Ctrl+P")}));
+                     QStringLiteral("—"), QStringLiteral("Copier le calcul Ctrl+C"),
+                     QStringLiteral("Nouveau calcul Ctrl+N"), QStringLiteral("Imprimer… Ctrl+P"),
+                     QStringLiteral("—"), QStringLiteral("À propos de Fournil "),
+                     QStringLiteral("À propos de Qt "), QStringLiteral("—"),
+                     QStringLiteral("Quitter Ctrl+Q")}));
     const auto action = [this](const char* name) {
         return view->findChild<QAction*>(QString::fromLatin1(name));
     };
@@ -310,6 +315,51 @@ TEST_F(View, TheFieldMenuUndoesTheCalculation) {
     EXPECT_EQ(edit->text(), QStringLiteral("1200"));
     chooseFromMenu(1);  // redo
     EXPECT_EQ(w.Q1.text(), QStringLiteral("0"));
+}
+
+// Every tab stop shows the style's focus indicator when the keyboard brings the focus there: its
+// pixels differ from those it shows once the focus has moved on.
+TEST_F(View, TheFocusCanBeSeenAtEveryTabStop) {
+    std::vector<std::pair<QWidget*, QImage>> focused;
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* at = QApplication::focusWidget();
+        ASSERT_NE(at, nullptr);
+        focused.emplace_back(at, at->grab().toImage());
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // away from the last one
+    for (const auto& [at, image] : focused) {
+        if (at == QApplication::focusWidget()) {
+            continue;  // the seventh stop is the first again
+        }
+        EXPECT_NE(at->grab().toImage(), image) << at->objectName().toStdString();
+    }
+}
+
+// The first keystroke replaces the value start-up selects, and the arrows move the focus to a
+// unit that shows it too.
+TEST_F(View, TheFirstKeystrokeReplacesTheSelectedValue) {
+    EXPECT_EQ(widget<QLineEdit>(w.H1)->selectedText(), QStringLiteral("70"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("6"));
+    EXPECT_EQ(w.H1.text(), QStringLiteral("6"));
+    EXPECT_EQ(widget<QLineEdit>(w.H1)->text(), QStringLiteral("6"));
+}
+
+// Ctrl+Q and Ctrl+W close the window; it reads left to right even when Qt's own texts are in a
+// right-to-left language.
+TEST_F(View, ClosesFromTheKeyboardAndReadsLeftToRight) {
+    for (const auto keys : {Qt::Key_Q, Qt::Key_W}) {
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        QTest::keyClick(QApplication::focusWidget(), keys, Qt::ControlModifier);
+        EXPECT_FALSE(view->isVisible());
+    }
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    Window other;
+    FournilView rtl(other);
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    EXPECT_EQ(rtl.layoutDirection(), Qt::LeftToRight);
+    EXPECT_FALSE(rtl.widgetOf(other.optionL(1))->isRightToLeft());
 }
 
 TEST_F(View, DisabledAndTightPlacesStayReadable) {
@@ -481,7 +531,7 @@ TEST(RecipeCard, HoldsTheCalculationOfEachMode) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(QPageSize::A4));
-        printCard(w, logo, printer);
+        EXPECT_EQ(printCard(w, logo, printer), QString());
         if (mode == 4 && qEnvironmentVariableIsSet("FOURNIL_CARD_PDF")) {
             QFile::copy(pdf, qEnvironmentVariable("FOURNIL_CARD_PDF"));
         }
@@ -501,6 +551,22 @@ TEST(RecipeCard, HoldsTheCalculationOfEachMode) {
             EXPECT_TRUE(text.contains(line.simplified())) << line.toStdString() << "\n"
                                                           << text.toStdString();
         }
+    }
+}
+
+// A card that cannot be written says why, in French; the date is French in any locale.
+TEST(RecipeCard, AFailedPrintSaysWhy) {
+    testing::OpenedWindow opened(QLocale::c());
+    QTemporaryDir dir;
+    for (const QString& target :
+         {dir.filePath(QStringLiteral("missing/folder/card.pdf")), dir.path()}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        const QString failure = printCard(opened.w, QImage(), printer);
+        EXPECT_EQ(failure, QStringLiteral("le fichier « %1 » n'a pas pu être écrit").arg(target));
+        EXPECT_TRUE(printFailure(failure).startsWith(
+            QStringLiteral("Impossible d'imprimer la fiche : le fichier")));
     }
 }
 
