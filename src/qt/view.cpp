@@ -12,8 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <limits>
 
 // Building the view: one widget per control of the model, in one loop. Mirroring the model is in
@@ -22,10 +24,10 @@
 
 namespace fournil::qt {
 
-QFont FournilView::controlFont() {
+QFont FournilView::controlFont() const {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
+    font.setPixelSize(std::max(5, qRound(11 * scale_)));
     // A shade narrower, so that the captions fit the places drawn for the original font.
     font.setStretch(95);
     return font;
@@ -88,6 +90,14 @@ FournilView::~FournilView() {
     model_.removeObserver(this);
 }
 
+void FournilView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Drawn smaller where the window would not fit its screen.
+    if (!area_.isValid() && screen() != nullptr) {
+        fitInto(screen()->availableGeometry());
+    }
+}
+
 QWidget* FournilView::widgetOf(const Control& control) const {
     auto it = widgets_.find(&control);
     return it == widgets_.end() ? nullptr : it->second;
@@ -99,7 +109,7 @@ QWidget* FournilView::create(Control& control, QWidget* parent) {
             setMouseTracking(true);
             return this;
         case Kind::Frame:
-            return new QGroupBox(parent);
+            return new FrameBox(parent);
         case Kind::OptionButton: {
             auto* button = new QRadioButton(parent);
             // The model keeps the groups exclusive and decides what a click selects.

@@ -32,13 +32,27 @@ class FournilView : public QWidget, public WindowObserver {
     Window& model() const { return model_; }
     QWidget* widgetOf(const Control& control) const;
 
-    // The font that stands in for the original 8.25-point sans serif.
-    static QFont controlFont();
+    // The font that stands in for the original 8.25-point sans serif, at the view's scale.
+    QFont controlFont() const;
+
+    // The view's pixels for the model's twips: 15 twips a pixel at 100 %, fewer pixels when the
+    // window is drawn smaller to fit its screen or zoomed. The model's geometry never changes.
+    double scale() const { return scale_; }
+    int toPixels(int twips) const;
+    // Where the view puts a control: its place in pixels (the window: its client area, at the
+    // position the model gives it).
+    QRect placeOf(const Control& control) const;
+    // The zoom the person chose, from 50 % to 300 %, never beyond the screen.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+    // The screen area the window must fit in (by default the screen's available area).
+    void fitInto(const QRect& area);
 
     void propertyChanged(const Control& control, Property property) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
@@ -57,6 +71,7 @@ class FournilView : public QWidget, public WindowObserver {
     void applyColour(const Control& control);
     void applyFont(const Control& control);
     void applyFocus();
+    void applyScale(double scale);
     // Forwarding (view_input.cpp).
     void forwardEdit(TextBox& box, const QString& text);
     void forwardMouseMove(QEvent* event);
@@ -73,10 +88,11 @@ class FournilView : public QWidget, public WindowObserver {
     std::map<const QWidget*, Control*> controls_;
     std::vector<std::pair<const Action*, QAction*>> actions_;
     bool forwardingFocus_ = false;
+    double scale_ = 1.0;
+    double zoom_ = 1.0;
+    QRect area_;  // the screen area to fit, once known
     QMetaObject::Connection focusForwarding_;
 };
 
-// Pixels of the view from the model's twips.
-int pixels(int twips);
 
 }  // namespace fournil::qt

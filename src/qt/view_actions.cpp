@@ -59,6 +59,15 @@ void FournilView::trigger(const Action& row) {
         case ActionId::Close:
             close();
             break;
+        case ActionId::ZoomIn:
+            setZoom(zoom_ * 1.25);
+            break;
+        case ActionId::ZoomOut:
+            setZoom(zoom_ / 1.25);
+            break;
+        case ActionId::ZoomReset:
+            setZoom(1.0);
+            break;
         case ActionId::About:
             QMessageBox::about(
                 this, QStringLiteral("À propos de Fournil"),
@@ -78,10 +87,16 @@ void FournilView::trigger(const Action& row) {
 }
 
 QAction* FournilView::actionForKey(const QKeyEvent& event) const {
-    const QKeySequence pressed(event.keyCombination());
+    // The keypad's keys count as the others; a sign that takes Shift on the keyboard ("+" on
+    // most layouts) counts without it.
+    Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const int key = event.key();
+    const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
+    const QKeySequence pressed(QKeyCombination(modifiers, Qt::Key(key)));
+    const QKeySequence unshifted(QKeyCombination(modifiers & ~Qt::ShiftModifier, Qt::Key(key)));
     for (const auto& [row, action] : actions_) {
         for (const QKeySequence& keys : action->shortcuts()) {
-            if (keys == pressed) {
+            if (keys == pressed || (!letter && keys == unshifted)) {
                 return action;
             }
         }

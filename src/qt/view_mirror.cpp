@@ -20,8 +20,54 @@
 
 namespace fournil::qt {
 
-int pixels(int twips) {
-    return qRound(double(twips) / twipsPerPixel);
+int FournilView::toPixels(int twips) const {
+    return qRound(double(twips) * scale_ / twipsPerPixel);
+}
+
+QRect FournilView::placeOf(const Control& control) const {
+    const QSize size(toPixels(control.width()), toPixels(control.height()));
+    if (control.kind() == Kind::Window) {
+        // Where the model put it: centred on the screen, or at its corner when the window at its
+        // normal size would not fit, so that a window drawn smaller stays on the screen.
+        const QPoint at(qRound(double(control.left()) / twipsPerPixel),
+                        qRound(double(control.top()) / twipsPerPixel));
+        return {at, size};
+    }
+    return {QPoint(toPixels(control.left()), toPixels(control.top())), size};
+}
+
+void FournilView::fitInto(const QRect& area) {
+    area_ = area;
+    setZoom(zoom_);
+}
+
+void FournilView::setZoom(double zoom) {
+    zoom_ = std::clamp(zoom, 0.5, 3.0);
+    double scale = zoom_;
+    if (area_.isValid()) {
+        // The window's frame and title bar take their share of the screen too: as the window
+        // manager draws them once known, and never less than a usual title bar.
+        const QRect outer = frameGeometry(), inner = geometry();
+        const QMargins frame(std::max(4, inner.left() - outer.left()),
+                             std::max(30, inner.top() - outer.top()),
+                             std::max(4, outer.right() - inner.right()),
+                             std::max(4, outer.bottom() - inner.bottom()));
+        const QRect room = area_.marginsRemoved(frame);
+        const double fit = std::min(double(room.width()) * twipsPerPixel / model_.Fournil.width(),
+                                    double(room.height()) * twipsPerPixel / model_.Fournil.height());
+        scale = std::min(scale, fit);
+    }
+    if (scale != scale_) {
+        applyScale(scale);
+    }
+}
+
+void FournilView::applyScale(double scale) {
+    scale_ = scale;
+    setFont(controlFont());
+    for (Control* control : model_.controls()) {
+        applyFont(*control);
+    }
 }
 
 void FournilView::mirrorAll(const Control& control) {
@@ -188,8 +234,7 @@ void FournilView::applyPicture(const Control& control) {
 
 void FournilView::applyGeometry(const Control& control) {
     QWidget* widget = widgetOf(control);
-    const QRect place(pixels(control.left()), pixels(control.top()), pixels(control.width()),
-                      pixels(control.height()));
+    const QRect place = placeOf(control);
     if (control.kind() == Kind::Window) {
         setFixedSize(place.size());
         move(place.topLeft());
@@ -233,6 +278,10 @@ QRect FournilView::fitted(const Control& control, QRect place) const {
 
 void FournilView::applyFont(const Control& control) {
     QWidget* widget = widgetOf(control);
+    if (control.kind() == Kind::Window) {
+        applyGeometry(control);
+        return;
+    }
     QFont font = controlFont();
     font.setBold(control.bold());
     font.setItalic(control.italic());

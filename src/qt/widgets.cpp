@@ -198,6 +198,32 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
         caption_);
 }
 
+int FrameBox::borderTop() const {
+    return fontMetrics().height() / 2;
+}
+
+void FrameBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPalette& p = palette();
+    // An etched line: dark, with a light one inside it.
+    const QRect border = rect().adjusted(0, borderTop(), -2, -2);
+    painter.setPen(p.color(QPalette::Mid));
+    painter.drawRect(border);
+    painter.setPen(p.color(QPalette::Light));
+    painter.drawRect(border.translated(1, 1));
+    if (title().isEmpty()) {
+        return;
+    }
+    const QFontMetrics metrics = fontMetrics();
+    const int pad = metrics.horizontalAdvance(u' ') / 2 + 1;
+    const QRect caption(std::max(1, metrics.averageCharWidth()), 0,
+                        metrics.horizontalAdvance(title()) + 2 * pad, metrics.height());
+    painter.fillRect(caption, p.color(QPalette::Window));
+    painter.setPen(p.color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                           QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title());
+}
+
 void FilledRectangle::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));

@@ -4,8 +4,10 @@
 
 #include "window/controls.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QValidator>
+#include <QGroupBox>
 #include <QWidget>
 
 namespace fournil::qt {
@@ -29,6 +31,19 @@ class CaptionLabel : public QWidget {
   private:
     QString caption_;
     Qt::Alignment align_;
+};
+
+// A frame drawn as a desktop toolkit's frame of option buttons: the caption sits on the top
+// border, which runs through the caption's middle, so that the buttons placed inside stand clear
+// of it.
+class FrameBox : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+    // Where the border's top line runs, in the frame's pixels.
+    int borderTop() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A filled rectangle with an outline in the window-text colour.

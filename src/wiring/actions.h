@@ -15,7 +15,20 @@ namespace fournil {
 
 class Window;
 
-enum class ActionId { Undo, Redo, Copy, NewCalculation, Print, Close, About, AboutQt, Help };
+enum class ActionId {
+    Undo,
+    Redo,
+    Copy,
+    NewCalculation,
+    Print,
+    ZoomIn,
+    ZoomOut,
+    ZoomReset,
+    About,
+    AboutQt,
+    Close,
+    Help
+};
 
 struct Action {
     ActionId id;

@@ -4,6 +4,7 @@
 #include "qt/desktop_window.h"
 #include "qt/platform_qt.h"
 #include "qt/recipe_card.h"
+#include "qt/widgets.h"
 #include "readback.h"
 #include "window/startup.h"
 #include "window/user_events.h"
@@ -273,14 +274,16 @@ TEST_F(View, TheContextMenuActsInFrench) {
     const QPoint at(300, 330);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->mapToGlobal(at));
     QApplication::sendEvent(view.get(), &event);
-    EXPECT_EQ(
-        entries,
-        QStringList({QStringLiteral("Annuler Ctrl+Z"), QStringLiteral("Rétablir Ctrl+Shift+Z"),
-                     QStringLiteral("—"), QStringLiteral("Copier le calcul Ctrl+C"),
-                     QStringLiteral("Nouveau calcul Ctrl+N"), QStringLiteral("Imprimer… Ctrl+P"),
-                     QStringLiteral("—"), QStringLiteral("À propos de Fournil "),
-                     QStringLiteral("À propos de Qt "), QStringLiteral("—"),
-                     QStringLiteral("Quitter Ctrl+Q")}));
+    const QStringList expected = {
+        QStringLiteral("Annuler Ctrl+Z"),        QStringLiteral("Rétablir Ctrl+Shift+Z"),
+        QStringLiteral("—"),                     QStringLiteral("Copier le calcul Ctrl+C"),
+        QStringLiteral("Nouveau calcul Ctrl+N"), QStringLiteral("Imprimer… Ctrl+P"),
+        QStringLiteral("—"),                     QStringLiteral("Agrandir Ctrl++"),
+        QStringLiteral("Réduire Ctrl+-"),        QStringLiteral("Taille normale Ctrl+0"),
+        QStringLiteral("—"),                     QStringLiteral("À propos de Fournil "),
+        QStringLiteral("À propos de Qt "),       QStringLiteral("—"),
+        QStringLiteral("Quitter Ctrl+Q")};
+    EXPECT_EQ(entries, expected);
     const auto action = [this](const char* name) {
         return view->findChild<QAction*>(QString::fromLatin1(name));
     };
@@ -360,6 +363,59 @@ TEST_F(View, ClosesFromTheKeyboardAndReadsLeftToRight) {
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     EXPECT_EQ(rtl.layoutDirection(), Qt::LeftToRight);
     EXPECT_FALSE(rtl.widgetOf(other.optionL(1))->isRightToLeft());
+}
+
+// At 200 % on a 1366 × 768 screen (683 × 384 of Qt's pixels, a panel taking 24) every control
+// lies on the screen; zooming never goes beyond it, and on a large screen it zooms to 300 %.
+TEST_F(View, TheWindowFitsItsScreenAtAnyZoom) {
+    const QRect small(0, 24, 683, 360);
+    view->fitInto(small);
+    EXPECT_LT(view->scale(), 1.0);
+    for (double zoom : {1.0, 3.0, 0.5}) {
+        view->setZoom(zoom);
+        // Start-up puts the window at the screen's corner when it would not fit at its normal
+        // size: there, frame and all, it lies inside the screen.
+        const QRect client(small.topLeft() + QPoint(4, 30), view->size());
+        EXPECT_TRUE(small.contains(client.adjusted(-4, -30, 4, 4))) << zoom;
+        for (const Control* c : w.controls()) {
+            const QWidget* shown = widget(*c);
+            if (c->kind() == Kind::Window || shown->isHidden()) {
+                continue;
+            }
+            const QRect at(shown->mapTo(view.get(), QPoint(0, 0)) + client.topLeft(), shown->size());
+            EXPECT_TRUE(small.contains(at)) << c->displayName().toStdString() << " at " << zoom;
+        }
+    }
+    EXPECT_DOUBLE_EQ(view->scale(), 0.5);
+    EXPECT_EQ(w.Fournil.width(), 6885);  // the model's twips never change
+    view->fitInto(QRect(0, 0, 3840, 2160));
+    view->setZoom(5.0);
+    EXPECT_DOUBLE_EQ(view->scale(), 3.0);
+    EXPECT_EQ(view->width(), qRound(6885 * 3.0 / 15));
+}
+
+// The caption of each frame sits on its top border, and no button inside a frame touches its
+// border, at 100, 150 and 200 %.
+TEST_F(View, FramesStandClearOfTheirButtons) {
+    view->fitInto(QRect(0, 0, 3840, 2160));
+    for (double zoom : {1.0, 1.5, 2.0}) {
+        view->setZoom(zoom);
+        for (const Control* c : w.controls()) {
+            if (c->kind() != Kind::Frame) {
+                continue;
+            }
+            const auto* frame = widget<FrameBox>(*c);
+            const int top = frame->borderTop();
+            EXPECT_LE(top, frame->fontMetrics().height() / 2 + 1);
+            for (const QWidget* inside : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const QRect at = inside->geometry();
+                SCOPED_TRACE(inside->objectName().toStdString() + " at " + std::to_string(zoom));
+                EXPECT_GT(at.top(), top + 1);
+                EXPECT_GE(at.left(), 2);
+                EXPECT_LE(at.bottom(), frame->height() - 3);
+            }
+        }
+    }
 }
 
 TEST_F(View, DisabledAndTightPlacesStayReadable) {

@@ -97,13 +97,13 @@ QString alignmentName(Align align) {
 // A position in twips: the model's exact value, as long as the widget really covers the pixels
 // of the place the model gives it (a caption too wide for its place widens its widget);
 // otherwise the widget's own pixels, so that a misplaced widget shows.
-int twips(const QWidget* widget, const Control& c, int exact, int pixel) {
-    const QRect place(qt::pixels(c.left()), qt::pixels(c.top()), qt::pixels(c.width()),
-                      qt::pixels(c.height()));
+int twips(const qt::FournilView& view, const QWidget* widget, const Control& c, int exact,
+          int pixel) {
+    const QRect place = view.placeOf(c);
     const QRect shown = widget->isWindow()
                             ? QRect(widget->frameGeometry().topLeft(), widget->size())
                             : widget->geometry();
-    return shown.contains(place) ? exact : pixel * twipsPerPixel;
+    return shown.contains(place) ? exact : qRound(pixel * twipsPerPixel / view.scale());
 }
 
 QString colourOf(const QWidget* widget, Kind kind) {
@@ -222,20 +222,20 @@ const Readable readables[] = {
                                                             : !w.testAttribute(Qt::WA_ForceDisabled)); }},
     {u"left", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofInt(c.left()); },
-     [](const qt::FournilView&, const QWidget& w, const Control& c) {
-         return PropValue::ofInt(twips(&w, c, c.left(), frame(w).x())); }},
+     [](const qt::FournilView& view, const QWidget& w, const Control& c) {
+         return PropValue::ofInt(twips(view, &w, c, c.left(), frame(w).x())); }},
     {u"top", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofInt(c.top()); },
-     [](const qt::FournilView&, const QWidget& w, const Control& c) {
-         return PropValue::ofInt(twips(&w, c, c.top(), frame(w).y())); }},
+     [](const qt::FournilView& view, const QWidget& w, const Control& c) {
+         return PropValue::ofInt(twips(view, &w, c, c.top(), frame(w).y())); }},
     {u"width", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofInt(c.width()); },
-     [](const qt::FournilView&, const QWidget& w, const Control& c) {
-         return PropValue::ofInt(twips(&w, c, c.width(), w.width())); }},
+     [](const qt::FournilView& view, const QWidget& w, const Control& c) {
+         return PropValue::ofInt(twips(view, &w, c, c.width(), w.width())); }},
     {u"height", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofInt(c.height()); },
-     [](const qt::FournilView&, const QWidget& w, const Control& c) {
-         return PropValue::ofInt(twips(&w, c, c.height(), w.height())); }},
+     [](const qt::FournilView& view, const QWidget& w, const Control& c) {
+         return PropValue::ofInt(twips(view, &w, c, c.height(), w.height())); }},
     {u"bold", allKinds,
      [](const Window&, const Control& c) { return PropValue::ofBool(c.bold()); },
      [](const qt::FournilView&, const QWidget& w, const Control&) {
