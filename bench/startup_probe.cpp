@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWindow>
 
@@ -107,6 +108,8 @@ int main(int argc, char* argv[]) {
         return QApplication::exec();
     }
 
+    // Nothing of the user's own folder is read or kept by a measurement.
+    QStandardPaths::setTestModeEnabled(true);
     fournil::qt::DesktopWindow window;
     window.view.installEventFilter(&exit);
     window.view.show();

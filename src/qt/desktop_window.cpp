@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 
 namespace fournil::qt {
@@ -21,7 +22,10 @@ bool installQtTranslations(const QLocale& locale) {
     return QCoreApplication::installTranslator(translator);
 }
 
-DesktopWindow::DesktopWindow() {
+DesktopWindow::DesktopWindow()
+    : lastCalculation_(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                       QStringLiteral("/dernier-calcul.json")) {
+    view.setCalculationStore(&lastCalculation_);
     // Numbers follow the user's own locale (LC_ALL, LC_NUMERIC, LANG), never the C library's.
     model.setLocale(QLocale::system());
     bindHandlers(model, platform_);

@@ -24,6 +24,7 @@ class DesktopWindow {
     QtDisplay display_{view};
     QtPictureLoader pictures_;
     Platform platform_{files_, display_, pictures_};
+    FileCalculationStore lastCalculation_;
 };
 
 }  // namespace fournil::qt

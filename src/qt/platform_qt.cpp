@@ -1,5 +1,9 @@
 #include "qt/platform_qt.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
 #include <QApplication>
 #include <QBuffer>
 #include <QImageReader>
@@ -52,6 +56,19 @@ TwipSize QtDisplay::windowSize() {
         outer += QSize(2 * border, title + 2 * border);
     }
     return {outer.width() * twipsPerPixel, outer.height() * twipsPerPixel};
+}
+
+std::optional<QByteArray> FileCalculationStore::load() {
+    return readRegularFile(path_, 64 * 1024);
+}
+
+void FileCalculationStore::save(const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSaveFile file(path_);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+        file.commit();
+    }
 }
 
 }  // namespace fournil::qt

@@ -6,11 +6,13 @@
 // never computes and never reads its widgets back. Its actions and its menu come from the table
 // of actions (wiring/actions.h).
 
+#include "window/platform.h"
 #include "window/window.h"
 
 #include <QWidget>
 
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -45,6 +47,10 @@ class FournilView : public QWidget, public WindowObserver {
     // The zoom the person chose, from 50 % to 300 %, never beyond the screen.
     void setZoom(double zoom);
     double zoom() const { return zoom_; }
+    // Where the last calculation is kept when the window closes, and resumed from on request;
+    // none: nothing is kept.
+    void setCalculationStore(CalculationStore* store) { store_ = store; }
+
     // The screen area the window must fit in (by default the screen's available area).
     void fitInto(const QRect& area);
 
@@ -53,6 +59,7 @@ class FournilView : public QWidget, public WindowObserver {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
@@ -82,6 +89,7 @@ class FournilView : public QWidget, public WindowObserver {
     QAction* actionForKey(const QKeyEvent& event) const;
     void showFieldMenu(QLineEdit* edit, const QPoint& at);
     void printCard();
+    std::optional<QByteArray> savedCalculation() const;
 
     Window& model_;
     std::map<const Control*, QWidget*> widgets_;
@@ -91,8 +99,8 @@ class FournilView : public QWidget, public WindowObserver {
     double scale_ = 1.0;
     double zoom_ = 1.0;
     QRect area_;  // the screen area to fit, once known
+    CalculationStore* store_ = nullptr;
     QMetaObject::Connection focusForwarding_;
 };
-
 
 }  // namespace fournil::qt

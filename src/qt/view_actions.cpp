@@ -3,6 +3,7 @@
 #include "qt/platform_qt.h"
 #include "qt/recipe_card.h"
 #include "wiring/actions.h"
+#include "wiring/last_calculation.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -43,8 +44,26 @@ void FournilView::buildActions() {
 
 void FournilView::refreshActions() {
     for (const auto& [row, action] : actions_) {
+        if (row->id == ActionId::Resume) {
+            continue;  // read from its file only when the menu opens
+        }
         action->setEnabled(actionEnabled(model_, *row));
     }
+}
+
+std::optional<QByteArray> FournilView::savedCalculation() const {
+    if (store_ == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<QByteArray> saved = store_->load();
+    return saved && canResume(*saved) ? saved : std::nullopt;
+}
+
+void FournilView::closeEvent(QCloseEvent* event) {
+    if (store_ != nullptr) {
+        store_->save(saveCalculation(model_));
+    }
+    QWidget::closeEvent(event);
 }
 
 void FournilView::trigger(const Action& row) {
@@ -58,6 +77,11 @@ void FournilView::trigger(const Action& row) {
             break;
         case ActionId::Close:
             close();
+            break;
+        case ActionId::Resume:
+            if (const auto saved = savedCalculation()) {
+                resumeCalculation(model_, *saved);
+            }
             break;
         case ActionId::ZoomIn:
             setZoom(zoom_ * 1.25);
@@ -107,6 +131,11 @@ QAction* FournilView::actionForKey(const QKeyEvent& event) const {
 void FournilView::contextMenuEvent(QContextMenuEvent* event) {
     // On the background and the labels; the fields keep their own edit menu.
     refreshActions();
+    for (const auto& [row, action] : actions_) {
+        if (row->id == ActionId::Resume) {
+            action->setEnabled(savedCalculation().has_value());
+        }
+    }
     QMenu menu(this);
     for (const auto& [row, action] : actions_) {
         if (row->label != nullptr) {

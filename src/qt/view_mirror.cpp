@@ -53,8 +53,9 @@ void FournilView::setZoom(double zoom) {
                              std::max(4, outer.right() - inner.right()),
                              std::max(4, outer.bottom() - inner.bottom()));
         const QRect room = area_.marginsRemoved(frame);
-        const double fit = std::min(double(room.width()) * twipsPerPixel / model_.Fournil.width(),
-                                    double(room.height()) * twipsPerPixel / model_.Fournil.height());
+        const double fit =
+            std::min(double(room.width()) * twipsPerPixel / model_.Fournil.width(),
+                     double(room.height()) * twipsPerPixel / model_.Fournil.height());
         scale = std::min(scale, fit);
     }
     if (scale != scale_) {

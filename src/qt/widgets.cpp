@@ -219,8 +219,8 @@ void FrameBox::paintEvent(QPaintEvent*) {
     const QRect caption(std::max(1, metrics.averageCharWidth()), 0,
                         metrics.horizontalAdvance(title()) + 2 * pad, metrics.height());
     painter.fillRect(caption, p.color(QPalette::Window));
-    painter.setPen(p.color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                           QPalette::WindowText));
+    painter.setPen(
+        p.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title());
 }
 

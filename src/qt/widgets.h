@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QValidator>
-#include <QGroupBox>
 #include <QWidget>
 
 namespace fournil::qt {

@@ -44,6 +44,16 @@ class PictureLoader {
     virtual std::shared_ptr<const Picture> load(const QString& path) = 0;
 };
 
+// Where the last calculation is kept between runs, on request.
+class CalculationStore {
+  public:
+    virtual ~CalculationStore() = default;
+    // Nothing when there is none, or it cannot be read.
+    virtual std::optional<QByteArray> load() = 0;
+    // Replaces what was kept, whole or not at all; a place that cannot be written keeps nothing.
+    virtual void save(const QByteArray& bytes) = 0;
+};
+
 struct Platform {
     FileSystem& files;
     Display& display;

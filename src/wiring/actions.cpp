@@ -59,6 +59,7 @@ const Action table[] = {
     {ActionId::Redo,           u"redo",           u"Rétablir",         {u"Ctrl+Shift+Z", u"Ctrl+Y"}, canRedo, redo},
     {ActionId::Copy,           u"copy",           u"Copier le calcul", {u"Ctrl+C"}, nullptr, copy, true},
     {ActionId::NewCalculation, u"newCalculation", u"Nouveau calcul",   {u"Ctrl+N"}, nullptr, newCalculation},
+    {ActionId::Resume,         u"resume",         u"Reprendre le dernier calcul", {}, nullptr, nullptr},
     {ActionId::Print,          u"print",          u"Imprimer…",        {u"Ctrl+P"}, nullptr, nullptr},
     {ActionId::ZoomIn,         u"zoomIn",         u"Agrandir",         {u"Ctrl++", u"Ctrl+="}, nullptr, nullptr, true},
     {ActionId::ZoomOut,        u"zoomOut",        u"Réduire",          {u"Ctrl+-"}, nullptr, nullptr},

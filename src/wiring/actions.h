@@ -20,6 +20,7 @@ enum class ActionId {
     Redo,
     Copy,
     NewCalculation,
+    Resume,
     Print,
     ZoomIn,
     ZoomOut,

@@ -274,15 +274,22 @@ TEST_F(View, TheContextMenuActsInFrench) {
     const QPoint at(300, 330);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->mapToGlobal(at));
     QApplication::sendEvent(view.get(), &event);
-    const QStringList expected = {
-        QStringLiteral("Annuler Ctrl+Z"),        QStringLiteral("Rétablir Ctrl+Shift+Z"),
-        QStringLiteral("—"),                     QStringLiteral("Copier le calcul Ctrl+C"),
-        QStringLiteral("Nouveau calcul Ctrl+N"), QStringLiteral("Imprimer… Ctrl+P"),
-        QStringLiteral("—"),                     QStringLiteral("Agrandir Ctrl++"),
-        QStringLiteral("Réduire Ctrl+-"),        QStringLiteral("Taille normale Ctrl+0"),
-        QStringLiteral("—"),                     QStringLiteral("À propos de Fournil "),
-        QStringLiteral("À propos de Qt "),       QStringLiteral("—"),
-        QStringLiteral("Quitter Ctrl+Q")};
+    const QStringList expected = {QStringLiteral("Annuler Ctrl+Z"),
+                                  QStringLiteral("Rétablir Ctrl+Shift+Z"),
+                                  QStringLiteral("—"),
+                                  QStringLiteral("Copier le calcul Ctrl+C"),
+                                  QStringLiteral("Nouveau calcul Ctrl+N"),
+                                  QStringLiteral("Reprendre le dernier calcul "),
+                                  QStringLiteral("Imprimer… Ctrl+P"),
+                                  QStringLiteral("—"),
+                                  QStringLiteral("Agrandir Ctrl++"),
+                                  QStringLiteral("Réduire Ctrl+-"),
+                                  QStringLiteral("Taille normale Ctrl+0"),
+                                  QStringLiteral("—"),
+                                  QStringLiteral("À propos de Fournil "),
+                                  QStringLiteral("À propos de Qt "),
+                                  QStringLiteral("—"),
+                                  QStringLiteral("Quitter Ctrl+Q")};
     EXPECT_EQ(entries, expected);
     const auto action = [this](const char* name) {
         return view->findChild<QAction*>(QString::fromLatin1(name));
@@ -382,7 +389,8 @@ TEST_F(View, TheWindowFitsItsScreenAtAnyZoom) {
             if (c->kind() == Kind::Window || shown->isHidden()) {
                 continue;
             }
-            const QRect at(shown->mapTo(view.get(), QPoint(0, 0)) + client.topLeft(), shown->size());
+            const QRect at(shown->mapTo(view.get(), QPoint(0, 0)) + client.topLeft(),
+                           shown->size());
             EXPECT_TRUE(small.contains(at)) << c->displayName().toStdString() << " at " << zoom;
         }
     }
@@ -407,7 +415,8 @@ TEST_F(View, FramesStandClearOfTheirButtons) {
             const auto* frame = widget<FrameBox>(*c);
             const int top = frame->borderTop();
             EXPECT_LE(top, frame->fontMetrics().height() / 2 + 1);
-            for (const QWidget* inside : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            for (const QWidget* inside :
+                 frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 const QRect at = inside->geometry();
                 SCOPED_TRACE(inside->objectName().toStdString() + " at " + std::to_string(zoom));
                 EXPECT_GT(at.top(), top + 1);
@@ -416,6 +425,54 @@ TEST_F(View, FramesStandClearOfTheirButtons) {
             }
         }
     }
+}
+
+// The last calculation is kept when the window closes, in the folder it is given, and the menu
+// resumes it; a folder that cannot be written keeps nothing and a corrupt file disables the item.
+TEST_F(View, TheLastCalculationIsKeptOnClosing) {
+    QTemporaryDir dir;
+    FileCalculationStore store(dir.filePath(QStringLiteral("config/dernier-calcul.json")));
+    view->setCalculationStore(&store);
+    userClick(w.optionL(4));
+    userClick(w.Simulation);
+    view->close();
+    ASSERT_TRUE(store.load().has_value());
+
+    Window next;
+    testing::BareMachine machine;
+    FournilView nextView(next);
+    bindHandlers(next, machine.platform);
+    openWindow(next);
+    nextView.setCalculationStore(&store);
+    nextView.show();
+    const auto resume = [&nextView] {
+        QAction* action = nextView.findChild<QAction*>(QStringLiteral("resume"));
+        bool enabled = false;
+        QTimer::singleShot(0, [&enabled, action] {
+            enabled = action->isEnabled();
+            QApplication::activePopupWidget()->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 330),
+                                nextView.mapToGlobal(QPoint(300, 330)));
+        QApplication::sendEvent(&nextView, &event);
+        if (enabled) {
+            action->trigger();
+        }
+        return enabled;
+    };
+    EXPECT_TRUE(resume());
+    EXPECT_EQ(next.TypeCalcul, 4);
+    EXPECT_EQ(next.Q2.text(), QStringLiteral("1500"));
+
+    QFile corrupt(store.path());
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    corrupt.write("{\"format\": ");
+    corrupt.close();
+    EXPECT_FALSE(resume());
+
+    FileCalculationStore nowhere(store.path() + QStringLiteral("/inside/a/file.json"));
+    nowhere.save(QByteArrayLiteral("{}"));
+    EXPECT_FALSE(nowhere.load().has_value());
 }
 
 TEST_F(View, DisabledAndTightPlacesStayReadable) {
