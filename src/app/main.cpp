@@ -1,5 +1,5 @@
-// Fournil: opens the calculator's window. Nothing is read from the command line and nothing is
-// saved.
+// Fournil: opens the calculator's window. Nothing is read from the command line; the last
+// calculation is kept in the user's configuration folder when the window closes.
 
 #include "qt/desktop_window.h"
 

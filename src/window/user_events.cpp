@@ -159,10 +159,11 @@ void userClick(Control& control) {
     if (!control.reachable()) {
         return;
     }
-    // A click into a box only places the caret; any other click ends a run of typing.
-    const History::Event event(control.window(), control.kind() == Kind::TextBox
-                                                     ? History::Kind::Passive
-                                                     : History::Kind::Command);
+    // A click on a button ends a run of typing; one into a box only places the caret, and one on
+    // anything else does nothing.
+    const bool button = control.kind() == Kind::OptionButton || control.kind() == Kind::Button;
+    const History::Event event(control.window(),
+                               button ? History::Kind::Command : History::Kind::Passive);
     switch (control.kind()) {
         case Kind::OptionButton:
             control.window().setFocus(&control);
