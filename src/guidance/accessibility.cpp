@@ -33,11 +33,33 @@ QString boxName(const Window& w, const TextBox& box) {
     return {};
 }
 
+// A frame says what its buttons choose; a frame of hydration units, whose hydration it is.
+QString frameName(const Window& w, const Control& frame) {
+    if (&frame == &w.Pâte) {
+        return QStringLiteral("calcul sur une pâte");
+    }
+    if (&frame == &w.Levain) {
+        return QStringLiteral("calcul sur un levain");
+    }
+    if (&frame == &w.Unités) {
+        return QStringLiteral("unité de masse");
+    }
+    const AnswerEntry& hydration =
+        w.answer[&frame == &w.Hydratation(1) ? AnswerBox::H1 : AnswerBox::H2];
+    if (hydration.what.startsWith(QStringLiteral("hydratation"))) {
+        return QStringLiteral("unité de l'") + hydration.what;
+    }
+    return QStringLiteral("unité d'hydratation");
+}
+
 }  // namespace
 
 QString accessibleName(const Window& w, const Control& control) {
     if (&control == &w.Image1) {
         return QStringLiteral("Logo de Fournil");
+    }
+    if (control.kind() == Kind::Frame) {
+        return frameName(w, control);
     }
     if (control.kind() == Kind::TextBox) {
         return boxName(w, static_cast<const TextBox&>(control));

@@ -3,6 +3,7 @@
 #include "engine/numbers.h"
 #include "modes/modes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace fournil {
@@ -94,6 +95,27 @@ QString levainCorrectionLine(const Answer& a) {
     return line({c.levainWords[0], number(c.levain, true), c.levainWords[1],
                  number(c.hydration, false)}) +
            c.levainWords[2];
+}
+
+QString answerInWords(const Answer& a) {
+    if (a.fault) {
+        return QStringLiteral("Calcul impossible avec ces valeurs");
+    }
+    // The rows that hold a result, then the lower sentence.
+    QStringList computed;
+    for (const auto& pieces : a.rows) {
+        const bool result = std::any_of(pieces.begin(), pieces.end(), [&a](const AnswerPiece& p) {
+            return p.box && a[*p.box].computed && a[*p.box].shown;
+        });
+        if (result) {
+            computed << row(a, pieces);
+        }
+    }
+    computed.removeAll(QString());
+    QStringList sentences{computed.join(u' ')};
+    sentences << correctionLines(a);
+    sentences.removeAll(QString());
+    return sentences.join(QStringLiteral(". "));
 }
 
 QString levainCorrectionLine(const Window& w) {

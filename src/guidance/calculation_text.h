@@ -15,6 +15,11 @@ namespace fournil {
 // sentence "Calcul impossible avec ces valeurs" stands instead.
 QString calculationText(const Window& w);
 
+// The answer as a screen reader says it: the rows of the sentence that hold a result, then the
+// lower sentence ("il faut 706 gr de farine et 494 gr d'eau"), or "Calcul impossible avec ces
+// valeurs".
+QString answerInWords(const Answer& a);
+
 // A hydration in the four units, from its water fraction F, in the window's locale:
 // "41,2 % pâte · 70 % farine · fraction pâte 0,412 · fraction farine 0,7" ("—" where a value is not
 // finite).

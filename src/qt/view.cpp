@@ -165,6 +165,7 @@ QWidget* FournilView::create(Control& control, QWidget* parent) {
         case Kind::Picture: {
             auto* picture = new QLabel(parent);
             picture->setScaledContents(true);
+            picture->setProperty("decorative", true);
             return picture;
         }
     }

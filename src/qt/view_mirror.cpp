@@ -5,6 +5,7 @@
 #include "qt/platform_qt.h"
 #include "qt/widgets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -124,6 +125,18 @@ void FournilView::propertyChanged(const Control& control, Property property) {
             break;
         case Property::Fractions:
             break;
+        case Property::Announcement:
+            // Orca speaks a change of the description of the control that has the focus.
+            if (model_.focus() != nullptr) {
+                QWidget* widget = widgetOf(*model_.focus());
+                if (widget != nullptr && widget->accessibleDescription() != model_.announcement()) {
+                    widget->setAccessibleDescription(model_.announcement());
+                    // Qt 6.4 does not tell assistive technologies of the change by itself.
+                    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+                    QAccessible::updateAccessibility(&event);
+                }
+            }
+            break;
         case Property::Answer:
             // The tooltips of the hydrations and what each box holds follow every answer.
             for (TextBox* box : {&model_.H1, &model_.H2}) {
@@ -151,10 +164,11 @@ void FournilView::applyEnabled(const Control& control) {
 }
 
 void FournilView::applyAccessibleNames() {
-    // Only where the name is not the caption: the boxes, the logo, the levain's correction line.
+    // Only where the name is not the caption: the boxes, the frames, the logo, the levain's
+    // correction line.
     for (Control* control : model_.controls()) {
         if (control->kind() == Kind::TextBox || control->kind() == Kind::Picture ||
-            control == &model_.Phrase(6)) {
+            control->kind() == Kind::Frame || control == &model_.Phrase(6)) {
             if (QWidget* widget = widgetOf(*control)) {
                 widget->setAccessibleName(fournil::accessibleName(model_, *control));
             }

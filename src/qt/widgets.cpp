@@ -91,7 +91,9 @@ class ReadingOrderAccessible : public QAccessibleWidget {
         std::vector<QWidget*> children;
         for (QObject* o : widget()->children()) {
             auto* w = qobject_cast<QWidget*>(o);
-            if (w != nullptr && !w->isWindow() && !w->isHidden()) {
+            // The logo is decorative: it is not read in the middle of the sentence.
+            if (w != nullptr && !w->isWindow() && !w->isHidden() &&
+                !w->property("decorative").toBool()) {
                 children.push_back(w);
             }
         }

@@ -59,9 +59,10 @@ enum class Property : std::uint8_t {
     SelStart,
     Focus,
     Picture,
-    Clipboard,  // of the window: what it put on the clipboard
-    Fractions,  // of the window: FracEau1 or FracEau2
-    Answer,     // of the window: the answer of the last pass, or its units
+    Clipboard,     // of the window: what it put on the clipboard
+    Fractions,     // of the window: FracEau1 or FracEau2
+    Answer,        // of the window: the answer of the last pass, or its units
+    Announcement,  // of the window: what a screen reader should say now
 };
 
 struct ControlEntry;

@@ -105,6 +105,7 @@ void History::changed(const Control& control, Property property) {
         case Property::Clipboard:
         case Property::Fractions:
         case Property::Answer:
+        case Property::Announcement:
             break;
         case Property::Caption:
             if (&control != &window_.Aide) {
@@ -124,6 +125,7 @@ void History::begin(Kind kind) {
         }
         return;
     }
+    window_.userEventBegan();
     // What moved outside any user event (start-up, a test's own writes) is the state before.
     if (!lastValid_ || dirty_) {
         last_ = capture();
@@ -146,6 +148,11 @@ void History::end() {
     if (--depth_ > 0) {
         return;
     }
+    record();
+    window_.userEventEnded();
+}
+
+void History::record() {
     if (!dirty_) {
         if (kind_ == Kind::Command) {
             run_ = nullptr;

@@ -66,6 +66,7 @@ class History {
     void put(const WindowState& state);
     void begin(Kind kind);
     void end();
+    void record();
 
     Window& window_;
     std::deque<WindowState> undo_;  // the states before each step, the latest last

@@ -223,6 +223,25 @@ void Window::setClipboard(const QString& text) {
     notify(Fournil, Property::Clipboard);
 }
 
+void Window::announce(const QString& text) {
+    announcement_ = text;
+    notify(Fournil, Property::Announcement);
+}
+
+void Window::userEventBegan() {
+    wordsBefore_ = answerWords ? answerWords() : QString();
+}
+
+void Window::userEventEnded() {
+    if (!answerWords) {
+        return;
+    }
+    QString words = answerWords();
+    if (words != wordsBefore_) {
+        announce(words);
+    }
+}
+
 void Window::addObserver(WindowObserver* observer) {
     observers_.push_back(observer);
 }

@@ -105,6 +105,16 @@ class Window {
 
     std::function<void()> onLoad;
 
+    // What a screen reader says after a user event: the answer in words when the event changed
+    // it (`answerWords`, bound by the wiring, renders it), or the help that F1 asked for. The
+    // view hands it to the focused control.
+    std::function<QString()> answerWords;
+    const QString& announcement() const { return announcement_; }
+    void announce(const QString& text);
+    // Told by each outermost user event as it begins and ends.
+    void userEventBegan();
+    void userEventEnded();
+
     // What the window last put on the clipboard (the calculation, or a field's selected text).
     const QString& clipboard() const { return clipboard_; }
     void setClipboard(const QString& text);
@@ -155,6 +165,8 @@ class Window {
     Control* focus_ = nullptr;
     bool focusByKeyboard_ = false;
     QString clipboard_;
+    QString announcement_;
+    QString wordsBefore_;
     long passes_ = 0;
     int nesting_ = 0;
     int deepest_ = 0;

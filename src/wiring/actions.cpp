@@ -37,6 +37,7 @@ void help(Window& w) {
     Control* focus = w.focus();
     if (focus != nullptr && focus->reachable()) {
         w.runHandler(focus->onMouseMove);
+        w.announce(w.Aide.caption());  // heard, not only shown at the bottom of the window
     }
 }
 

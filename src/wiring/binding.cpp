@@ -1,6 +1,7 @@
 #include "wiring/binding.h"
 
 #include "engine/calcule.h"
+#include "guidance/calculation_text.h"
 #include "guidance/examples.h"
 #include "guidance/help.h"
 #include "inputs/fields.h"
@@ -54,6 +55,18 @@ std::function<void()> handler(Window& w, Plain plain, Indexed indexed, int index
 void bindHandlers(Window& w, Platform& platform) {
     // The stored result texts need not agree with the stored inputs: one recalculation makes the
     // first window already show the answer to what it shows.
+    // What a screen reader hears after an event: the answer, and the hydration in its four units
+    // while the focus is on one.
+    w.answerWords = [&w] {
+        QString words = answerInWords(w.answer);
+        if (auto* box = dynamic_cast<const TextBox*>(w.focus())) {
+            const QString units = hydrationTooltip(w, *box);
+            if (!units.isEmpty()) {
+                words += QStringLiteral(". Hydratation : ") + units;
+            }
+        }
+        return words;
+    };
     w.onLoad = [&w, &platform] {
         Form_Load(w, platform);
         Calcule(w);

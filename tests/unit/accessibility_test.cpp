@@ -45,16 +45,24 @@ TEST(AccessibleNames, EachBoxSaysWhatItHoldsInTheMode) {
         {6, "Q2", u"levain, gr"},
         {6, "EF(1)", u"farine, gr"},
         {6, "EF(2)", u"eau, gr"},
+        {1, "Hydratation(1)", u"unité de l'hydratation de la pâte"},
+        {3, "Hydratation(1)", u"unité d'hydratation"},
+        {4, "Hydratation(1)", u"unité de l'hydratation du levain voulu"},
+        {4, "Hydratation(2)", u"unité de l'hydratation du levain"},
+        {6, "Pâte", u"calcul sur une pâte"},
+        {6, "Levain", u"calcul sur un levain"},
+        {6, "Unités", u"unité de masse"},
     };
     for (const NameRow& row : rows) {
         SCOPED_TRACE(std::to_string(row.mode) + " " + row.box);
         testing::OpenedWindow opened;
         Window& w = opened.w;
         userClick(w.optionL(row.mode));
-        const QString box = QString::fromLatin1(row.box);
+        const QString box = QString::fromUtf8(row.box);
         const qsizetype paren = box.indexOf(u'(');
-        const Control* c =
-            paren < 0 ? w.find(box) : w.find(box.left(paren), box.mid(paren + 1, 1).toInt());
+        const Control* c = paren < 0
+                               ? w.find(box)
+                               : w.find(box.left(paren), box.mid(paren + 1).chopped(1).toInt());
         EXPECT_EQ(accessibleName(w, *c), QString::fromUtf16(row.name));
     }
 }

@@ -29,6 +29,7 @@ QString renderings(const Window& w) {
             QStringLiteral("tooltip %1: %2\n").arg(box->displayName(), hydrationTooltip(w, *box));
     }
     out += QStringLiteral("levain line: ") + levainCorrectionLine(w) + u'\n';
+    out += QStringLiteral("in words: ") + answerInWords(w.answer) + u'\n';
     for (const Control* c : w.controls()) {
         const QString name = accessibleName(w, *c);
         if (!name.isEmpty()) {

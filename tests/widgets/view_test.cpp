@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QWindow>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -473,6 +474,62 @@ TEST_F(View, TheLastCalculationIsKeptOnClosing) {
     FileCalculationStore nowhere(store.path() + QStringLiteral("/inside/a/file.json"));
     nowhere.save(QByteArrayLiteral("{}"));
     EXPECT_FALSE(nowhere.load().has_value());
+}
+
+// What a screen reader is told: after each event that changes the answer, one change of the
+// focused control's description, to the answer in words; none when the answer stays; F1's help
+// the same way. (Offscreen, Qt's accessibility is inactive: the announcements are counted at the
+// model and read back from the focused widget.)
+struct Announcements : WindowObserver {
+    std::vector<QString> heard;
+    void propertyChanged(const Control& c, Property p) override {
+        if (p == Property::Announcement) {
+            heard.push_back(c.window().announcement());
+        }
+    }
+};
+
+TEST_F(View, AScreenReaderHearsEveryNewAnswer) {
+    Announcements told;
+    w.addObserver(&told);
+    const auto heard = [&told](const std::function<void()>& act) {
+        told.heard.clear();
+        act();
+        return told.heard;
+    };
+    for (int mode = 1; mode <= 6; ++mode) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        userClick(w.optionL(mode));
+        userClick(w.Simulation);  // the caret is left in the example's first box
+        QWidget* box = QApplication::focusWidget();
+        ASSERT_NE(box, nullptr);
+        const auto typed = heard([box] { QTest::keyClicks(box, QStringLiteral("1")); });
+        ASSERT_EQ(typed.size(), 1u);
+        EXPECT_EQ(typed[0], answerInWords(w.answer));
+        EXPECT_EQ(box->accessibleDescription(), typed[0]);
+        EXPECT_TRUE(heard([box] { QTest::keyClick(box, Qt::Key_Left); }).empty());
+        EXPECT_TRUE(heard([this] { hover(w.Q2); }).empty());
+    }
+    userClick(w.optionL(1));
+    userClick(w.Simulation);
+    EXPECT_EQ(answerInWords(w.answer), QStringLiteral("il faut 706 gr de farine et 494 gr d'eau"));
+    QWidget* h1 = widget(w.H1);
+    h1->setFocus();
+    const auto fault = heard([h1] {
+        QTest::keyClick(h1, Qt::Key_Home);
+        QTest::keyClicks(h1, QStringLiteral("-"));
+    });
+    ASSERT_EQ(fault.size(), 1u);
+    // -70 % of the flour gives no dough; the hydration in its four units follows the answer.
+    EXPECT_TRUE(fault[0].startsWith(QStringLiteral("Calcul impossible avec ces valeurs. ")));
+    EXPECT_TRUE(fault[0].contains(QStringLiteral("-70 % farine")));
+    // F1 is heard once, on the focused box (this window's help handlers only record the move).
+    w.Aide.setCaption(QStringLiteral("aide"));
+    const auto help = heard([h1] { QTest::keyClick(h1, Qt::Key_F1); });
+    EXPECT_EQ(moves.back(), QStringLiteral("H1"));
+    EXPECT_EQ(help, std::vector<QString>{QStringLiteral("aide")});
+    EXPECT_EQ(h1->accessibleDescription(), QStringLiteral("aide"));
+    w.removeObserver(&told);
 }
 
 TEST_F(View, DisabledAndTightPlacesStayReadable) {
