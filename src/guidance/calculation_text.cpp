@@ -115,7 +115,18 @@ QString answerInWords(const Answer& a) {
     QStringList sentences{computed.join(u' ')};
     sentences << correctionLines(a);
     sentences.removeAll(QString());
-    return sentences.join(QStringLiteral(". "));
+    // Each line its own sentence, unless it already ends as one goes on (the levain's line ends
+    // with a comma, the one that announces the quantities with a colon).
+    QString words;
+    for (const QString& sentence : sentences) {
+        if (!words.isEmpty()) {
+            words += words.endsWith(u',') || words.endsWith(u':') || words.endsWith(u'.')
+                         ? QStringLiteral(" ")
+                         : QStringLiteral(". ");
+        }
+        words += sentence;
+    }
+    return words;
 }
 
 QString levainCorrectionLine(const Window& w) {

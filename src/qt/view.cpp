@@ -52,6 +52,7 @@ FournilView::FournilView(Window& model, QWidget* parent) : QWidget(parent), mode
     }
     applyAccessibleNames();
     buildActions();
+    announcer_ = new Announcer(this);
     for (Control* control : model_.controls()) {
         widgetOf(*control)->setProperty("readWithItsLine", readWithItsLine(model_, *control));
     }

@@ -17,6 +17,9 @@
 #include <vector>
 
 class QAction;
+namespace fournil::qt {
+class Announcer;
+}
 class QKeyEvent;
 class QLineEdit;
 
@@ -78,6 +81,7 @@ class FournilView : public QWidget, public WindowObserver {
     void applyColour(const Control& control);
     void applyFont(const Control& control);
     void applyFocus();
+    void applyDescriptions(const QString& focused);
     void applyScale(double scale);
     // Forwarding (view_input.cpp).
     void forwardEdit(TextBox& box, const QString& text);
@@ -100,6 +104,7 @@ class FournilView : public QWidget, public WindowObserver {
     double zoom_ = 1.0;
     QRect area_;  // the screen area to fit, once known
     CalculationStore* store_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QMetaObject::Connection focusForwarding_;
 };
 

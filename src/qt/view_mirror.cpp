@@ -5,7 +5,6 @@
 #include "qt/platform_qt.h"
 #include "qt/widgets.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -114,6 +113,8 @@ void FournilView::propertyChanged(const Control& control, Property property) {
             applyColour(control);
             break;
         case Property::Focus:
+            // What a control that takes the focus says after its name: the answer as it stands.
+            applyDescriptions(model_.spokenAnswer ? model_.spokenAnswer() : QString());
             applyFocus();
             refreshActions();
             break;
@@ -126,16 +127,11 @@ void FournilView::propertyChanged(const Control& control, Property property) {
         case Property::Fractions:
             break;
         case Property::Announcement:
-            // Orca speaks a change of the description of the control that has the focus.
-            if (model_.focus() != nullptr) {
-                QWidget* widget = widgetOf(*model_.focus());
-                if (widget != nullptr && widget->accessibleDescription() != model_.announcement()) {
-                    widget->setAccessibleDescription(model_.announcement());
-                    // Qt 6.4 does not tell assistive technologies of the change by itself.
-                    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
-                    QAccessible::updateAccessibility(&event);
-                }
+            // Heard at once, and kept as the focused control's description for whoever reads it.
+            if (announcer_ != nullptr) {
+                announcer_->announce(model_.announcement());
             }
+            applyDescriptions(model_.announcement());
             break;
         case Property::Answer:
             // The tooltips of the hydrations and what each box holds follow every answer.
@@ -170,7 +166,11 @@ void FournilView::applyAccessibleNames() {
         if (control->kind() == Kind::TextBox || control->kind() == Kind::Picture ||
             control->kind() == Kind::Frame || control == &model_.Phrase(6)) {
             if (QWidget* widget = widgetOf(*control)) {
-                widget->setAccessibleName(fournil::accessibleName(model_, *control));
+                // Only a real change: each one is sent to the screen reader.
+                const QString name = fournil::accessibleName(model_, *control);
+                if (widget->accessibleName() != name) {
+                    widget->setAccessibleName(name);
+                }
             }
         }
     }
@@ -339,6 +339,18 @@ void FournilView::applyColour(const Control& control) {
     widget->setPalette(palette);
     widget->setAutoFillBackground(control.kind() != Kind::TextBox &&
                                   colour.source != Colour::Source::SystemButton);
+}
+
+void FournilView::applyDescriptions(const QString& focused) {
+    // Only the focused box describes the answer (another would describe an old one); a button
+    // taking the focus is heard without it.
+    for (const auto& [control, widget] : widgets_) {
+        const bool described = control == model_.focus() && control->kind() == Kind::TextBox;
+        const QString wanted = described ? focused : QString();
+        if (widget->accessibleDescription() != wanted) {
+            widget->setAccessibleDescription(wanted);
+        }
+    }
 }
 
 void FournilView::applyFocus() {

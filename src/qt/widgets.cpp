@@ -138,7 +138,19 @@ class ReadingOrderAccessible : public QAccessibleWidget {
     }
 };
 
+class AnnouncerAccessible : public QAccessibleWidget {
+  public:
+    explicit AnnouncerAccessible(Announcer* announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<const Announcer*>(widget())->text() : QString();
+    }
+};
+
 QAccessibleInterface* windowAccessible(const QString&, QObject* object) {
+    if (auto* announcer = dynamic_cast<Announcer*>(object)) {
+        return new AnnouncerAccessible(announcer);
+    }
     if (auto* label = dynamic_cast<CaptionLabel*>(object)) {
         return new CaptionLabelAccessible(label);
     }
@@ -174,6 +186,21 @@ CaptionLabel::CaptionLabel(Align align, QWidget* parent) : QWidget(parent) {
             align_ = Qt::AlignHCenter;
             break;
     }
+}
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("annonce"));
+    setProperty("decorative", true);  // heard when it appears, never read with the sentence
+    setGeometry(0, 0, 0, 0);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void Announcer::announce(const QString& text) {
+    text_ = text;
+    // Shown anew, so that it appears once more.
+    hide();
+    show();
 }
 
 void CaptionLabel::setCaption(const QString& caption) {

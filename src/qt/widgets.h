@@ -45,6 +45,19 @@ class FrameBox : public QGroupBox {
     void paintEvent(QPaintEvent* event) override;
 };
 
+// Where the window's announcements are heard: an empty notification that shows itself anew
+// with each one, which a screen reader speaks as it appears (Orca presents a notification that
+// shows; it cannot present a changed description with Qt 6.4, which sends no value with it).
+class Announcer : public QWidget {
+  public:
+    explicit Announcer(QWidget* parent);
+    void announce(const QString& text);
+    const QString& text() const { return text_; }
+
+  private:
+    QString text_;
+};
+
 // A filled rectangle with an outline in the window-text colour.
 class FilledRectangle : public QWidget {
   public:

@@ -236,9 +236,8 @@ void Window::userEventEnded() {
     if (!answerWords) {
         return;
     }
-    QString words = answerWords();
-    if (words != wordsBefore_) {
-        announce(words);
+    if (answerWords() != wordsBefore_) {
+        announce(spokenAnswer ? spokenAnswer() : answerWords());
     }
 }
 

@@ -109,6 +109,9 @@ class Window {
     // it (`answerWords`, bound by the wiring, renders it), or the help that F1 asked for. The
     // view hands it to the focused control.
     std::function<QString()> answerWords;
+    // The answer as it is said to the focused control (the words and, on a hydration, its four
+    // units).
+    std::function<QString()> spokenAnswer;
     const QString& announcement() const { return announcement_; }
     void announce(const QString& text);
     // Told by each outermost user event as it begins and ends.

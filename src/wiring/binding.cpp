@@ -57,7 +57,8 @@ void bindHandlers(Window& w, Platform& platform) {
     // first window already show the answer to what it shows.
     // What a screen reader hears after an event: the answer, and the hydration in its four units
     // while the focus is on one.
-    w.answerWords = [&w] {
+    w.answerWords = [&w] { return answerInWords(w.answer); };
+    w.spokenAnswer = [&w] {
         QString words = answerInWords(w.answer);
         if (auto* box = dynamic_cast<const TextBox*>(w.focus())) {
             const QString units = hydrationTooltip(w, *box);
