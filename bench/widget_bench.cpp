@@ -2,13 +2,18 @@
 // the key press or the click until the event loop has settled, repaint included. Figures only.
 
 #include "qt/platform_qt.h"
+#include "qt/recipe_card.h"
 #include "qt/view.h"
 #include "window/startup.h"
 #include "window/user_events.h"
 #include "wiring/binding.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -141,6 +146,46 @@ void KeyPress(benchmark::State& state) {
     }
 }
 BENCHMARK(KeyPress)->Arg(0)->Arg(1)->ArgName("tab0_arrow1")->Unit(benchmark::kMicrosecond);
+
+// Resident memory now, in MiB, from the kernel's own count.
+double residentMiB() {
+    QFile status(QStringLiteral("/proc/self/statm"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    const QList<QByteArray> fields = status.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * 4096.0 / (1024 * 1024) : 0;
+}
+
+// A hostile paste of 10 MB into each box that takes a quantity, then a keystroke, Ctrl+C and a
+// card printed to PDF: each step's time, and the resident memory after them all.
+void HugePaste(benchmark::State& state) {
+    ShownWindow s(3);  // Q1, Q2 read-only; EF(2) takes a temperature
+    const QString huge(10 * 1024 * 1024, u'7');
+    QTemporaryDir dir;
+    TextBox* boxes[] = {&s.w.Q1, &s.w.H1, &s.w.EF(2)};
+    int i = 0;
+    for (auto _ : state) {
+        TextBox& box = *boxes[i++ % 3];
+        auto* edit = static_cast<QLineEdit*>(s.widget(box));
+        edit->setFocus();
+        edit->selectAll();
+        QGuiApplication::clipboard()->setText(huge);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        ShownWindow::settle();
+        QTest::keyClick(edit, Qt::Key_5);
+        ShownWindow::settle();
+        QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+        ShownWindow::settle();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("card.pdf")));
+        qt::printCard(s.w, QImage(), printer);
+    }
+    state.counters["resident_MiB"] = residentMiB();
+    state.counters["kept_chars"] = double(s.w.Q1.text().size());
+}
+BENCHMARK(HugePaste)->Unit(benchmark::kMillisecond)->Iterations(6);
 
 }  // namespace
 }  // namespace fournil

@@ -127,9 +127,9 @@ QWidget* FournilView::create(Control& control, QWidget* parent) {
             auto* edit = new QLineEdit(parent);
             // Qt's default of 32,767 characters would cut a long paste that the model keeps.
             edit->setMaxLength(std::numeric_limits<int>::max());
-            if (box.maxLength() > 0) {
-                edit->setValidator(new TypingLimit(box, edit));
-            }
+            edit->setValidator(new TypingLimit(box, edit));
+            // A drop would reach the line edit whole, however long: the fields take no drops.
+            edit->setAcceptDrops(false);
             edit->setContextMenuPolicy(Qt::CustomContextMenu);
             connect(edit, &QLineEdit::customContextMenuRequested, this,
                     [this, edit](const QPoint& at) { showFieldMenu(edit, at); });

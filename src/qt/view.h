@@ -86,6 +86,7 @@ class FournilView : public QWidget, public WindowObserver {
     // Forwarding (view_input.cpp).
     void forwardEdit(TextBox& box, const QString& text);
     void forwardMouseMove(QEvent* event);
+    void pasteInto(QLineEdit* edit, const QString& text);
     // Actions (view_actions.cpp).
     void buildActions();
     void refreshActions();

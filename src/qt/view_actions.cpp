@@ -6,7 +6,9 @@
 #include "wiring/last_calculation.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -173,6 +175,13 @@ void FournilView::showFieldMenu(QLineEdit* edit, const QPoint& at) {
             disconnect(entry, &QAction::triggered, nullptr, nullptr);
             entry->setEnabled(action->isEnabled());
             connect(entry, &QAction::triggered, action, &QAction::trigger);
+        }
+    }
+    for (QAction* entry : entries) {
+        if (entry->objectName() == u"edit-paste") {
+            disconnect(entry, &QAction::triggered, nullptr, nullptr);
+            connect(entry, &QAction::triggered, this,
+                    [this, edit] { pasteInto(edit, QGuiApplication::clipboard()->text()); });
         }
     }
     menu->exec(edit->mapToGlobal(at));

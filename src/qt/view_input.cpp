@@ -4,10 +4,13 @@
 #include "wiring/actions.h"
 
 #include <QApplication>
+#include <QClipboard>
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QWindow>
+#include <algorithm>
 
 // Forwarding: the user's edits, keys and mouse moves go to the model as its user events.
 
@@ -59,6 +62,15 @@ void FournilView::forwardEdit(TextBox& box, const QString& text) {
 bool FournilView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove && watched == windowHandle()) {
         forwardMouseMove(event);
+    } else if (event->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+               QGuiApplication::clipboard()->supportsSelection()) {
+        // The X11 selection pasted with the middle button, cut as any paste.
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit != nullptr && edit->window() == this) {
+            pasteInto(edit, QGuiApplication::clipboard()->text(QClipboard::Selection));
+            return true;
+        }
     } else if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto* widget = qobject_cast<QWidget*>(watched);
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
@@ -73,6 +85,13 @@ bool FournilView::eventFilter(QObject* watched, QEvent* event) {
                 }
                 return true;
             }
+            auto* edit = qobject_cast<QLineEdit*>(watched);
+            if (edit != nullptr && keyEvent->matches(QKeySequence::Paste)) {
+                if (press) {
+                    pasteInto(edit, QGuiApplication::clipboard()->text());
+                }
+                return true;
+            }
             if (const auto key = modelKey(*keyEvent)) {
                 if (press) {
                     userKey(model_, *key);
@@ -82,6 +101,22 @@ bool FournilView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void FournilView::pasteInto(QLineEdit* edit, const QString& text) {
+    // Only what fits the box's typing limit reaches the line edit: a paste of megabytes would
+    // otherwise be laid out, kept for the line edit's own undo and validated whole first.
+    const auto it = controls_.find(edit);
+    if (it == controls_.end() || edit->isReadOnly()) {
+        return;
+    }
+    const auto& box = static_cast<const TextBox&>(*it->second);
+    const qsizetype kept = edit->text().size() - edit->selectedText().size();
+    qsizetype room = std::max<qsizetype>(0, box.typedLimit() - kept);
+    if (room < text.size() && room > 0 && text.at(room - 1).isHighSurrogate()) {
+        --room;
+    }
+    edit->insert(text.left(room));
 }
 
 void FournilView::forwardMouseMove(QEvent* event) {

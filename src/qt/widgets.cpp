@@ -263,7 +263,7 @@ void FilledRectangle::paintEvent(QPaintEvent*) {
 TypingLimit::TypingLimit(const TextBox& box, QObject* parent) : QValidator(parent), box_(box) {}
 
 QValidator::State TypingLimit::validate(QString& input, int& position) const {
-    const int limit = box_.maxLength();
+    const int limit = box_.typedLimit();
     const QString& before = box_.text();
     if (limit <= 0 || input.size() <= limit || input == before) {
         return Acceptable;  // within the limit, or the program's own write

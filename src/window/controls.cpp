@@ -225,6 +225,10 @@ int TextBox::maxLength() const {
     return entry().has(FourCharacters) ? typingLimit : 0;
 }
 
+int TextBox::typedLimit() const {
+    return maxLength() > 0 ? maxLength() : quantityTypingLimit;
+}
+
 void TextBox::setText(const QString& text) {
     if (text_ == text) {
         return;

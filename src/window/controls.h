@@ -184,7 +184,11 @@ class TextBox : public Control {
     // A new text runs the change handler at once, nested inside this call; the same text runs
     // nothing. The program's writes are never cut to the typing limit.
     void setText(const QString& text);
-    int maxLength() const;  // 0: no limit on typing
+    int maxLength() const;  // the property: 0 where the window sets no limit
+    // What the person may type or paste into it: the hydrations keep their four characters, the
+    // quantities and temperatures 255, so that no paste can make every keystroke slow. The
+    // program's own writes are never cut.
+    int typedLimit() const;
 
     // The caret and the selection, as the user left them: the selection runs from the anchor to
     // the caret (either way round); an empty one is just the caret.

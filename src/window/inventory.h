@@ -46,6 +46,8 @@ inline constexpr QStringView windowName = u"Fournil";
 // The window's client area, in twips; the program never changes it.
 inline constexpr struct { int width, height; } clientSize{6885, 6045};
 inline constexpr int typingLimit = 4;
+// What a quantity or temperature box keeps of what the person types or pastes.
+inline constexpr int quantityTypingLimit = 255;
 
 // Every control of the window, the window first, containers before their contents, in the order
 // the view stacks them (later rows in front).

@@ -26,7 +26,7 @@ void insertAtCaret(TextBox& box, const QString& typed) {
     const int from = std::min(box.selStart(), box.selAnchor());
     const int to = std::max(box.selStart(), box.selAnchor());
     const QString& text = box.text();
-    if (box.maxLength() > 0 && text.size() - (to - from) + typed.size() > box.maxLength()) {
+    if (text.size() - (to - from) + typed.size() > box.typedLimit()) {
         return;
     }
     userEdit(box, text.left(from) + typed + text.mid(to), from + int(typed.size()));
@@ -134,7 +134,7 @@ void userEdit(TextBox& box, const QString& text, std::optional<int> caret) {
 }
 
 void userPaste(TextBox& box, const QString& text) {
-    userEdit(box, limited(text, box.maxLength()));
+    userEdit(box, limited(text, box.typedLimit()));
 }
 
 void userType(TextBox& box, QStringView character) {

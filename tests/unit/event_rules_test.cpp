@@ -113,11 +113,40 @@ struct LimitRow {
     const char16_t* expected;
 };
 
+// A quantity or temperature box keeps 255 of the characters a person pastes or types, so that
+// no paste can slow every keystroke after it; the program's own long texts stay whole.
+TEST_F(EventRules, QuantitiesKeepWhatAPersonCanType) {
+    const QString digits = QString(300, u'1');
+    for (TextBox* box : {&w.Q1, &w.Q2, &w.EF(1), &w.EF(2)}) {
+        SCOPED_TRACE(box->displayName().toStdString());
+        box->setVisible(true);
+        box->setEnabled(true);
+        userPaste(*box, digits);
+        EXPECT_EQ(box->text(), QString(255, u'1'));
+        userType(*box, u"2");
+        EXPECT_EQ(box->text().size(), 255);  // refused, whole
+        userSelect(*box, 10, 12);
+        userKey(w, Key::Space);  // over a selection of two: room for it
+        EXPECT_EQ(box->text().size(), 254);
+        userType(*box, u"3");
+        EXPECT_EQ(box->text().size(), 255);
+        EXPECT_TRUE(box->text().endsWith(u'3'));
+        userEdit(*box, QString());
+        for (int i = 0; i < 300; ++i) {
+            userType(*box, u"7");
+        }
+        EXPECT_EQ(box->text(), QString(255, u'7'));
+        box->setText(digits);
+        EXPECT_EQ(box->text(), digits);
+        EXPECT_EQ(box->maxLength(), 0);  // the window's own property says no limit
+    }
+}
+
 TEST_F(EventRules, TheTypingLimitBindsTheUserNotTheProgram) {
     const LimitRow rows[] = {
         {"H1", u"12345", u"1234"},
         {"H1d", u"98765", u"9876"},
-        {"Q1", u"123456", u"1200123456"},  // no limit: typed after "1200"
+        {"Q1", u"123456", u"1200123456"},  // typed after "1200", far within 255
     };
     for (const LimitRow& row : rows) {
         SCOPED_TRACE(row.name);

@@ -161,12 +161,32 @@ TEST_F(View, TheTypingLimitBindsTheUserOnly) {
     QTest::keyClick(h1, Qt::Key_Backspace);
     EXPECT_EQ(w.H1.text(), QStringLiteral("10000"));
 
-    // The quantities have no limit, not even Qt's own default one.
+    // A quantity keeps 255 characters of a paste, whatever its length, and the leading ones of
+    // what is pasted over a selection; the program's own long text stays whole.
     const QString longText = QString(39999, u'0') + u'1';
-    widget<QLineEdit>(w.Q1)->setFocus();
-    widget<QLineEdit>(w.Q1)->selectAll();
-    widget<QLineEdit>(w.Q1)->insert(longText);
-    EXPECT_TRUE(w.Q1.text() == longText) << w.Q1.text().size() << " characters";
+    auto* q1 = widget<QLineEdit>(w.Q1);
+    q1->setFocus();
+    q1->selectAll();
+    q1->insert(longText);
+    EXPECT_EQ(w.Q1.text(), QString(255, u'0'));
+    EXPECT_EQ(q1->text(), w.Q1.text());
+    q1->setSelection(0, 5);
+    q1->insert(QStringLiteral("123456789"));
+    EXPECT_EQ(w.Q1.text(), QStringLiteral("12345") + QString(250, u'0'));
+    w.Q1.setText(longText);
+    EXPECT_EQ(q1->text(), longText);
+
+    // Ctrl+V of a megabyte: only what fits reaches the line edit, over the selection.
+    QGuiApplication::clipboard()->setText(QString(1024 * 1024, u'9'));
+    q1->setFocus();
+    q1->selectAll();
+    QTest::keyClick(q1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.Q1.text(), QString(255, u'9'));
+    h1->setFocus();
+    w.H1.setText(QStringLiteral("12"));
+    h1->setSelection(0, 1);
+    QTest::keyClick(h1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.H1.text(), QStringLiteral("9992"));
 }
 
 TEST_F(View, TheCaretStaysWhereAPersonExpects) {

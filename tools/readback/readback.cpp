@@ -187,7 +187,7 @@ const Readable readables[] = {
     {u"maxlength", kinds({Kind::TextBox}),
      [](const Window&, const Control& c) { return PropValue::ofInt(box(c).maxLength()); },
      [](const qt::FournilView&, const QWidget& w, const Control& c) {
-         return PropValue::ofInt(edit(w).validator() != nullptr ? box(c).maxLength() : 0); }},
+         return PropValue::ofInt(edit(w).validator() != nullptr ? box(c).maxLength() : -1); }},
     {u"caption", kinds({Kind::Window, Kind::Frame, Kind::OptionButton, Kind::Label, Kind::Button}),
      [](const Window&, const Control& c) {
          return PropValue::ofText(static_cast<const Captioned&>(c).caption()); },
