@@ -28,9 +28,17 @@ QRect FournilView::placeOf(const Control& control) const {
     const QSize size(toPixels(control.width()), toPixels(control.height()));
     if (control.kind() == Kind::Window) {
         // Where the model put it: centred on the screen, or at its corner when the window at its
-        // normal size would not fit, so that a window drawn smaller stays on the screen.
-        const QPoint at(qRound(double(control.left()) / twipsPerPixel),
-                        qRound(double(control.top()) / twipsPerPixel));
+        // normal size would not fit. Drawn at another size, it moves as little as it must to
+        // stay on the screen, title bar included.
+        QPoint at(qRound(double(control.left()) / twipsPerPixel),
+                  qRound(double(control.top()) / twipsPerPixel));
+        if (scale_ != 1.0 && area_.isValid()) {
+            const QRect room = area_.adjusted(4, 30, -4, -4);
+            at.setX(std::clamp(at.x(), room.left(),
+                               std::max(room.left(), room.right() + 1 - size.width())));
+            at.setY(std::clamp(at.y(), room.top(),
+                               std::max(room.top(), room.bottom() + 1 - size.height())));
+        }
         return {at, size};
     }
     return {QPoint(toPixels(control.left()), toPixels(control.top())), size};
