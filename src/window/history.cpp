@@ -179,24 +179,22 @@ void History::record() {
     dirty_ = false;
 }
 
-void History::undo() {
-    if (undo_.empty()) {
+void History::step(std::deque<WindowState>& from, std::deque<WindowState>& to) {
+    if (from.empty()) {
         return;
     }
-    redo_.push_back(capture());
-    const WindowState before = std::move(undo_.back());
-    undo_.pop_back();
-    put(before);
+    to.push_back(capture());
+    const WindowState state = std::move(from.back());
+    from.pop_back();
+    put(state);
+}
+
+void History::undo() {
+    step(undo_, redo_);
 }
 
 void History::redo() {
-    if (redo_.empty()) {
-        return;
-    }
-    undo_.push_back(capture());
-    const WindowState after = std::move(redo_.back());
-    redo_.pop_back();
-    put(after);
+    step(redo_, undo_);
 }
 
 void History::clear() {

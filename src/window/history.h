@@ -67,6 +67,8 @@ class History {
     void begin(Kind kind);
     void end();
     void record();
+    // Takes the latest state of `from` back into the window, the present one going to `to`.
+    void step(std::deque<WindowState>& from, std::deque<WindowState>& to);
 
     Window& window_;
     std::deque<WindowState> undo_;  // the states before each step, the latest last
