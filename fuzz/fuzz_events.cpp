@@ -10,6 +10,7 @@
 #include "wiring/binding.h"
 
 #include "fake_platform.h"
+#include "laws.h"
 #include "user_event_generator.h"
 
 #include <QRegularExpression>
@@ -132,6 +133,9 @@ void checkPromises(const Window& w) {
     }
     checkGroups(w);
     checkBalance(w);
+    if (const auto law = events::brokenLaw(w)) {
+        broken("an answer breaks a law:", *law);
+    }
 }
 
 }  // namespace

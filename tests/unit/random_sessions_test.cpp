@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "laws.h"
 #include "user_event_generator.h"
 
 #include "qstring_printer.h"
@@ -45,6 +46,8 @@ TEST_P(RandomSessions, NestingStaysShallowAndFieldsStayNumbers) {
             for (TextBox* d : {&w.H1d, &w.H2d}) {
                 ASSERT_NE(LectureLocale(d->text(), locale), 0.0) << trace;
             }
+            const auto law = events::brokenLaw(w);
+            ASSERT_FALSE(law) << trace << ": " << law->toStdString();
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "readback.h"
 #include "window/user_events.h"
 
+#include "laws.h"
 #include "user_event_generator.h"
 
 #include <QDir>
@@ -162,6 +163,10 @@ TEST_P(Differential, TheWidgetsShowWhatTheModelHolds) {
             events.push_back(e);
             play(*model, e);
             play(*widgets, e);
+            if (const auto law = events::brokenLaw(model->window())) {
+                FAIL() << "seed " << seed << ", event " << events.size() << " ("
+                       << e.line().toStdString() << "): " << law->toStdString();
+            }
             if (const auto d = compare(*model, *widgets)) {
                 const auto minimal = shrink(settings, events);
                 const QString path = writeScenario(localeName, seed, minimal, *d);
