@@ -2,6 +2,7 @@
 
 #include "engine/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace fournil::events {
