@@ -10,7 +10,10 @@ namespace {
 
 // Beyond this the shown numbers themselves are rounded to 15 digits.
 constexpr double largest = 1e9;
-constexpr double slack = 1e-6;  // single-precision fractions, relative
+constexpr double slack = 1e-6;  // relative
+// The water fractions are kept in single precision: each may be off by half a unit in the last
+// place, which a large mass multiplies (1 − F of a fraction near 1 loses digits too).
+constexpr double fractionError = 1.0 / (1 << 23);
 
 std::optional<double> shown(const Window& w, AnswerBox b) {
     const AnswerEntry& e = w.answer[b];
@@ -81,7 +84,7 @@ std::optional<QString> brokenLaw(const Window& w) {
             if (!near(*q2 + *ef1, *q1, 0)) {
                 return broken("flour + water = dough", *q2 + *ef1, *q1);
             }
-            if (!near(*ef1 / *q1, *h, 0.5 / *q1)) {
+            if (!near(*ef1 / *q1, *h, 0.5 / *q1 + fractionError)) {
                 return broken("water / dough = hydration", *ef1 / *q1, *h);
             }
             break;
@@ -115,7 +118,7 @@ std::optional<QString> brokenLaw(const Window& w) {
             const bool flourAdded = a[EF1].what == u"farine";
             const double before = flourAdded ? *q2 * *h2 : *q2 * (1 - *h2);
             const double after = flourAdded ? *q1 * *h1 : *q1 * (1 - *h1);
-            if (!near(before, after, 1)) {
+            if (!near(before, after, 1 + (*q1 + *q2) * fractionError)) {
                 return broken(flourAdded ? "the water stays" : "the flour stays", before, after);
             }
             if (a.correction) {
@@ -126,7 +129,7 @@ std::optional<QString> brokenLaw(const Window& w) {
                     if (!near(*flour + *water, *levain, 0)) {
                         return broken("flour + water = levain added", *flour + *water, *levain);
                     }
-                    if (!near(*water, *levain * *h1, 0.5)) {
+                    if (!near(*water, *levain * *h1, 0.5 + std::abs(*levain) * fractionError)) {
                         return broken("the levain's water", *water, *levain * *h1);
                     }
                 }
@@ -142,7 +145,7 @@ std::optional<QString> brokenLaw(const Window& w) {
             if (!near(*q2 + *ef1 + *ef2, *q1, 0)) {
                 return broken("levain + flour + water = dough", *q2 + *ef1 + *ef2, *q1);
             }
-            if (!near(*q2 * *h2 + *ef2, *q1 * *h1, 0.5)) {
+            if (!near(*q2 * *h2 + *ef2, *q1 * *h1, 0.5 + (*q1 + *q2) * fractionError)) {
                 return broken("the dough's water", *q2 * *h2 + *ef2, *q1 * *h1);
             }
             break;
