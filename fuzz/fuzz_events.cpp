@@ -30,8 +30,6 @@ namespace {
 constexpr int nestingBound = 40;
 // A mode switch is the busiest event: three unit handlers and a final pass, each nesting a few.
 constexpr long passBound = 200;
-// Beyond 15 significant digits the written texts are themselves rounded, by rule.
-constexpr double exactMagnitude = 1e15;
 
 [[noreturn]] void broken(const char* what, const QString& detail = {}) {
     std::fprintf(stderr, "fournil fuzz: broken promise: %s %s\n", what, qPrintable(detail));
@@ -81,32 +79,6 @@ void checkGroups(const Window& w) {
     }
 }
 
-void checkBalance(const Window& w) {
-    if (w.Phrase(10).caption() == u"Calcul impossible avec ces valeurs") {
-        return;
-    }
-    const auto whole = [&](const TextBox& box) -> std::optional<double> {
-        const auto v = LectureLocale(box.text(), w.locale());
-        if (!v || *v != std::trunc(*v) || std::abs(*v) >= exactMagnitude) {
-            return std::nullopt;
-        }
-        return v;
-    };
-    const auto q1 = whole(w.Q1), q2 = whole(w.Q2), ef1 = whole(w.EF(1)), ef2 = whole(w.EF(2));
-    if (!q1 || !q2 || !ef1) {
-        return;
-    }
-    if (w.TypeCalcul == 1 && *q2 + *ef1 != *q1) {
-        broken("mode 1: the flour and the water do not make the dough");
-    }
-    if (w.TypeCalcul == 6 && ef2 && *q2 + *ef1 + *ef2 != *q1) {
-        broken("mode 6: the levain, the flour and the water do not make the dough");
-    }
-    if (w.TypeCalcul == 3 && std::abs(*q2 + *ef1 - *q1) > 1) {
-        broken("mode 3: the hot and the cold water do not make the water");
-    }
-}
-
 void checkPromises(const Window& w) {
     if (!std::isfinite(w.FracEau1) || !std::isfinite(w.FracEau2)) {
         broken("a water fraction is not finite");
@@ -132,7 +104,6 @@ void checkPromises(const Window& w) {
         broken("one event ran too many passes:", QString::number(w.passes()));
     }
     checkGroups(w);
-    checkBalance(w);
     if (const auto law = events::brokenLaw(w)) {
         broken("an answer breaks a law:", *law);
     }

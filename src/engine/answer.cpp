@@ -60,6 +60,7 @@ void fillHydration(const Window& w, AnswerEntry& entry, const TextBox& field,
 }  // namespace
 
 void recordAnswer(Window& w) {
+    w.answerAboutToChange();
     Answer& a = w.answer;
     const ModeRow* row = selectedModes(w).first();
     const bool temperatures = row != nullptr && row->temperatures;

@@ -141,6 +141,7 @@ bool pass(Window& w) {
 
 void Calcule(Window& w) {
     w.countPass();
+    w.answerAboutToChange();  // the pass fills the answer as it goes
     const bool complete = pass(w);
     if (!complete) {
         showCalculationImpossible(w);

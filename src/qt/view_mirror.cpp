@@ -124,7 +124,6 @@ void FournilView::propertyChanged(const Control& control, Property property) {
             // What a control that takes the focus says after its name: the answer as it stands.
             applyDescriptions(model_.spokenAnswer ? model_.spokenAnswer() : QString());
             applyFocus();
-            refreshActions();
             break;
         case Property::Picture:
             applyPicture(control);
@@ -149,7 +148,6 @@ void FournilView::propertyChanged(const Control& control, Property property) {
                 }
             }
             applyAccessibleNames();
-            refreshActions();
             break;
     }
 }

@@ -85,6 +85,7 @@ void History::put(const WindowState& state) {
     w.UniteH2 = state.UniteH2;
     w.FracEau1 = state.FracEau1;
     w.FracEau2 = state.FracEau2;
+    w.answerAboutToChange();
     w.answer = state.answer;
     w.notify(w.Fournil, Property::Fractions);
     w.notify(w.Fournil, Property::Answer);

@@ -50,6 +50,9 @@ class History {
     // for (which a repair may change).
     void noteEdit(const TextBox& box, const QString& before, const QString& requested);
 
+    // Whether a user event is running now.
+    bool inEvent() const { return depth_ > 0; }
+
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
     void undo();

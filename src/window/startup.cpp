@@ -52,6 +52,7 @@ void resetWindow(Window& w) {
     }
     w.TypeCalcul = w.UniteMasse = w.UniteH1 = w.UniteH2 = 0;
     w.FracEau1 = w.FracEau2 = 0.0f;
+    w.answerAboutToChange();
     w.answer = {};
 }
 

@@ -229,16 +229,27 @@ void Window::announce(const QString& text) {
 }
 
 void Window::userEventBegan() {
-    wordsBefore_ = answerWords ? answerWords() : QString();
+    // The words are rendered only around an event that records a new answer: a mouse move or a
+    // caret move runs no pass and costs nothing here.
+    answersAtBegin_ = answers_;
+    wordsBefore_.reset();
 }
 
 void Window::userEventEnded() {
-    if (!answerWords) {
+    if (!answerWords || answers_ == answersAtBegin_) {
         return;
     }
-    if (answerWords() != wordsBefore_) {
-        announce(spokenAnswer ? spokenAnswer() : answerWords());
+    const QString words = answerWords();
+    if (words != wordsBefore_.value_or(QString())) {
+        announce(spokenAnswer ? spokenAnswer() : words);
     }
+}
+
+void Window::answerAboutToChange() {
+    if (answerWords && !wordsBefore_ && history_.inEvent()) {
+        wordsBefore_ = answerWords();
+    }
+    ++answers_;
 }
 
 void Window::addObserver(WindowObserver* observer) {

@@ -117,6 +117,9 @@ class Window {
     // Told by each outermost user event as it begins and ends.
     void userEventBegan();
     void userEventEnded();
+    // Told before the answer starts to change (a pass, an undo, a new calculation), so that the
+    // words it replaces are known; counts the answers.
+    void answerAboutToChange();
 
     // What the window last put on the clipboard (the calculation, or a field's selected text).
     const QString& clipboard() const { return clipboard_; }
@@ -169,7 +172,9 @@ class Window {
     bool focusByKeyboard_ = false;
     QString clipboard_;
     QString announcement_;
-    QString wordsBefore_;
+    std::optional<QString> wordsBefore_;
+    long answers_ = 0;
+    long answersAtBegin_ = 0;
     long passes_ = 0;
     int nesting_ = 0;
     int deepest_ = 0;

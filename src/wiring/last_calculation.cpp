@@ -17,7 +17,7 @@ constexpr int version = 1;
 constexpr qsizetype longestText = 4096;
 
 // The boxes a person types into, in the order of the sentence, each with its denominator after it.
-std::array<TextBox*, 7> typedBoxes(Window& w) {
+std::array<TextBox*, 7> typedBoxes(const Window& w) {
     return {&w.Q1, &w.H1, &w.H1d, &w.Q2, &w.H2, &w.H2d, &w.EF(2)};
 }
 
@@ -64,7 +64,7 @@ std::optional<Saved> parse(const QByteArray& bytes) {
 
 QByteArray saveCalculation(const Window& w) {
     QJsonArray texts;
-    for (TextBox* box : typedBoxes(const_cast<Window&>(w))) {
+    for (const TextBox* box : typedBoxes(w)) {
         if (box->reachable()) {
             texts.append(QJsonObject{{QStringLiteral("case"), box->displayName()},
                                      {QStringLiteral("texte"), box->text()}});

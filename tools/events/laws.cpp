@@ -72,17 +72,19 @@ std::optional<QString> brokenLaw(const Window& w) {
     }
     using enum AnswerBox;
     const auto q1 = shown(w, Q1), q2 = shown(w, Q2), ef1 = shown(w, EF1), ef2 = shown(w, EF2);
-    const bool masses = q1 && q2 && ef1 && *q1 > 1 && *q2 > 1 && *ef1 >= 0;
+    const bool numbers = q1 && q2 && ef1;
+    // The hydration laws divide by the masses: they need a real dough or levain.
+    const bool masses = numbers && *q1 > 1 && *q2 > 1 && *ef1 >= 0;
     switch (a.mode) {
         case 1:
         case 2: {
             // The dough is its flour and its water; the water over the dough is the hydration.
             const auto h = typedFraction(w, H1);
+            if (numbers && !near(*q2 + *ef1, *q1, 0)) {
+                return broken("flour + water = dough", *q2 + *ef1, *q1);
+            }
             if (!masses || !h) {
                 return std::nullopt;
-            }
-            if (!near(*q2 + *ef1, *q1, 0)) {
-                return broken("flour + water = dough", *q2 + *ef1, *q1);
             }
             if (!near(*ef1 / *q1, *h, 0.5 / *q1 + fractionError)) {
                 return broken("water / dough = hydration", *ef1 / *q1, *h);
@@ -92,11 +94,11 @@ std::optional<QString> brokenLaw(const Window& w) {
         case 3: {
             // Hot and cold water make the water, at the temperature asked.
             const auto t = shown(w, H1), hot = shown(w, H2), cold = shown(w, EF2);
+            if (numbers && !near(*q2 + *ef1, *q1, 1)) {
+                return broken("hot + cold = water", *q2 + *ef1, *q1);
+            }
             if (!masses || !t || !hot || !cold) {
                 return std::nullopt;
-            }
-            if (!near(*q2 + *ef1, *q1, 1)) {
-                return broken("hot + cold = water", *q2 + *ef1, *q1);
             }
             const double mixed = (*q2 * *hot + *ef1 * *cold) / *q1;
             const double tolerance = (std::abs(*hot) + std::abs(*cold) + std::abs(*t)) / *q1;
@@ -139,11 +141,11 @@ std::optional<QString> brokenLaw(const Window& w) {
         case 6: {
             // Levain, flour and water make the dough, with the dough's water.
             const auto h1 = typedFraction(w, H1), h2 = typedFraction(w, H2);
+            if (numbers && ef2 && !near(*q2 + *ef1 + *ef2, *q1, 0)) {
+                return broken("levain + flour + water = dough", *q2 + *ef1 + *ef2, *q1);
+            }
             if (!masses || !ef2 || *ef2 < 0 || !h1 || !h2) {
                 return std::nullopt;
-            }
-            if (!near(*q2 + *ef1 + *ef2, *q1, 0)) {
-                return broken("levain + flour + water = dough", *q2 + *ef1 + *ef2, *q1);
             }
             if (!near(*q2 * *h2 + *ef2, *q1 * *h1, 0.5 + (*q1 + *q2) * fractionError)) {
                 return broken("the dough's water", *q2 * *h2 + *ef2, *q1 * *h1);
