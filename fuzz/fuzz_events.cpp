@@ -30,6 +30,7 @@ namespace {
 constexpr int nestingBound = 40;
 // A mode switch is the busiest event: three unit handlers and a final pass, each nesting a few.
 constexpr long passBound = 200;
+constexpr int maximumEvents = 1000;
 
 [[noreturn]] void broken(const char* what, const QString& detail = {}) {
     std::fprintf(stderr, "fournil fuzz: broken promise: %s %s\n", what, qPrintable(detail));
@@ -124,12 +125,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bindHandlers(w, machine.platform);
         openWindow(w);
         checkPromises(w);
-        // As many events as the input holds.
-        while (in.more()) {
+        // As many events as the input holds, up to a long working session.
+        for (int n = 0; n < maximumEvents && in.more(); ++n) {
             w.resetPasses();
             w.resetDeepestNesting();
-            events::play(w, events::drawEvent(w, in));
+            const events::UserEvent event = events::drawEvent(w, in);
+            events::play(w, event);
             checkPromises(w);
+            if (const auto law = events::brokenAfter(w, event)) {
+                broken("an answer breaks a law:", *law);
+            }
         }
     } catch (const std::exception& e) {
         broken("an exception escaped:", QString::fromUtf8(e.what()));

@@ -43,6 +43,10 @@ std::optional<Key> modelKey(const QKeyEvent& event) {
                                                  : Key::Right;
         case Qt::Key_Space:
             return modifiers == Qt::NoModifier ? std::optional(Key::Space) : std::nullopt;
+        case Qt::Key_Backspace:
+            return modifiers == Qt::NoModifier ? std::optional(Key::Backspace) : std::nullopt;
+        case Qt::Key_Delete:
+            return modifiers == Qt::NoModifier ? std::optional(Key::Delete) : std::nullopt;
         case Qt::Key_Period:
         case Qt::Key_Comma:  // the keypad's decimal key is one or the other, by keyboard layout
             return keypad && modifiers == Qt::NoModifier ? std::optional(Key::KeypadDecimal)
@@ -104,19 +108,17 @@ bool FournilView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FournilView::pasteInto(QLineEdit* edit, const QString& text) {
-    // Only what fits the box's typing limit reaches the line edit: a paste of megabytes would
-    // otherwise be laid out, kept for the line edit's own undo and validated whole first.
+    // The model cuts the paste to what fits before any of it reaches the line edit: a paste of
+    // megabytes would otherwise be laid out, kept for the line edit's own undo and validated
+    // whole first.
     const auto it = controls_.find(edit);
-    if (it == controls_.end() || edit->isReadOnly()) {
+    if (it == controls_.end()) {
         return;
     }
-    const auto& box = static_cast<const TextBox&>(*it->second);
-    const qsizetype kept = edit->text().size() - edit->selectedText().size();
-    qsizetype room = std::max<qsizetype>(0, box.typedLimit() - kept);
-    if (room < text.size() && room > 0 && text.at(room - 1).isHighSurrogate()) {
-        --room;
+    model_.setFocus(it->second);  // a middle click pastes into the box under the pointer
+    if (model_.focus() == it->second) {
+        userPasteAtCaret(model_, text);
     }
-    edit->insert(text.left(room));
 }
 
 void FournilView::forwardMouseMove(QEvent* event) {

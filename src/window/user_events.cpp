@@ -49,6 +49,28 @@ void moveCaret(TextBox& box, bool forward) {
     }
 }
 
+// Backspace takes the code point before the caret (an accent alone, a surrogate pair whole);
+// Delete takes the whole character after it.
+void eraseAtCaret(TextBox& box, bool forward) {
+    const QString& text = box.text();
+    int from = std::min(box.selStart(), box.selAnchor());
+    int to = std::max(box.selStart(), box.selAnchor());
+    if (from == to && forward) {
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+        finder.setPosition(to);
+        const qsizetype next = finder.toNextBoundary();
+        to = next < 0 ? to : int(next);
+    } else if (from == to && from > 0) {
+        from -=
+            (from > 1 && text.at(from - 1).isLowSurrogate() && text.at(from - 2).isHighSurrogate())
+                ? 2
+                : 1;
+    }
+    if (from < to) {
+        userEdit(box, text.left(from) + text.mid(to), from);
+    }
+}
+
 void keyOnOptionButton(OptionButton& button, Key key) {
     Window& w = button.window();
     if (key == Key::Space) {
@@ -88,6 +110,10 @@ void keyInTextBox(TextBox& box, Key key) {
         case Key::KeypadDecimal:
             // As spreadsheets do: the keypad's key gives the decimal separator of the locale.
             insertAtCaret(box, box.window().locale().decimalPoint());
+            break;
+        case Key::Backspace:
+        case Key::Delete:
+            eraseAtCaret(box, key == Key::Delete);
             break;
         default:
             break;  // a single line: Up and Down have nowhere to go
@@ -135,6 +161,21 @@ void userEdit(TextBox& box, const QString& text, std::optional<int> caret) {
 
 void userPaste(TextBox& box, const QString& text) {
     userEdit(box, limited(text, box.typedLimit()));
+}
+
+void userPasteAtCaret(Window& w, const QString& text) {
+    auto* box = dynamic_cast<TextBox*>(w.focus());
+    if (box == nullptr || !box->reachable()) {
+        return;
+    }
+    const int from = std::min(box->selStart(), box->selAnchor());
+    const int to = std::max(box->selStart(), box->selAnchor());
+    const QString& old = box->text();
+    const qsizetype kept = old.size() - (to - from);
+    const qsizetype room = std::max<qsizetype>(0, box->typedLimit() - kept);
+    // With no room left the selection still goes, as a paste over it always takes it away.
+    const QString pasted = room == 0 ? QString() : limited(text, int(room));
+    userEdit(*box, old.left(from) + pasted + old.mid(to), from + int(pasted.size()));
 }
 
 void userType(TextBox& box, QStringView character) {
@@ -201,10 +242,16 @@ struct KeyRow {
     QStringView name;
 };
 constexpr KeyRow keyNames[] = {
-    {Key::Tab, u"Tab"},     {Key::Backtab, u"Backtab"},
-    {Key::Up, u"Up"},       {Key::Down, u"Down"},
-    {Key::Left, u"Left"},   {Key::Right, u"Right"},
-    {Key::Space, u"Space"}, {Key::KeypadDecimal, u"KP_Decimal"},
+    {Key::Tab, u"Tab"},
+    {Key::Backtab, u"Backtab"},
+    {Key::Up, u"Up"},
+    {Key::Down, u"Down"},
+    {Key::Left, u"Left"},
+    {Key::Right, u"Right"},
+    {Key::Space, u"Space"},
+    {Key::KeypadDecimal, u"KP_Decimal"},
+    {Key::Backspace, u"BackSpace"},
+    {Key::Delete, u"Delete"},
 };
 }  // namespace
 

@@ -17,6 +17,11 @@ void userEdit(TextBox& box, const QString& text, std::optional<int> caret = std:
 // The user pastes over the whole text of a box; the typing limit cuts what is pasted.
 void userPaste(TextBox& box, const QString& text);
 
+// The user pastes (Ctrl+V) where the focus is: the text replaces the focused box's selection, or
+// goes in at its caret, and only as many of its leading characters as the typing limit leaves
+// room for go in. Nothing happens when the focus is not on a box that can take it.
+void userPasteAtCaret(Window& w, const QString& text);
+
 // The user types one character at the end of the box; beyond the typing limit it is refused, and
 // so is a character that a line edit never inserts from the keyboard (a control character).
 void userType(TextBox& box, QStringView character);
@@ -44,16 +49,21 @@ enum class Key {
     Right,
     Space,
     KeypadDecimal,
+    Backspace,
+    Delete,
 };
 std::optional<Key> keyNamed(QStringView name);  // "Tab" … "KP_Decimal"
 QString keyName(Key key);
-inline constexpr Key allKeys[] = {Key::Tab,  Key::Backtab, Key::Up,    Key::Down,
-                                  Key::Left, Key::Right,   Key::Space, Key::KeypadDecimal};
+inline constexpr Key allKeys[] = {Key::Tab,       Key::Backtab, Key::Up,    Key::Down,
+                                  Key::Left,      Key::Right,   Key::Space, Key::KeypadDecimal,
+                                  Key::Backspace, Key::Delete};
 
 // One key pressed with the focus where it is. Tab and Backtab follow the keyboard order; on an
 // option button the arrows move to the next or previous button of its frame and select it, and
 // Space selects it; Space clicks the push button; in a text box the arrows move the caret, Space
-// types a blank and the keypad's decimal key types the locale's decimal separator.
+// types a blank, the keypad's decimal key types the locale's decimal separator, and Backspace and
+// Delete take away the selection, or else the character before the caret (a surrogate pair whole)
+// or the character after it as the user sees it (with its accents), as a line edit does.
 void userKey(Window& w, Key key);
 
 // Splits a text into the characters a person would type one by one (surrogate pairs kept whole).

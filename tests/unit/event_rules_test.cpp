@@ -5,6 +5,7 @@
 
 #include "qstring_printer.h"
 
+#include <optional>
 #include <vector>
 
 namespace fournil {
@@ -166,6 +167,67 @@ TEST_F(EventRules, TheTypingLimitBindsTheUserNotTheProgram) {
     w.H1.setText(QStringLiteral("100000"));
     EXPECT_EQ(w.H1.text(), QStringLiteral("100000"));
     EXPECT_EQ(w.H1.selStart(), 6);
+}
+
+// Backspace, Delete and Ctrl+V as a line edit does them, on a box with no handler.
+TEST_F(EventRules, ErasingAndPastingAtTheCaret) {
+    struct Row {
+        const char16_t* before;
+        int anchor, caret;
+        std::optional<Key> key;  // else a paste of `pasted`
+        const char16_t* pasted;
+        const char16_t* after;
+        int caretAfter;
+    };
+    const QString pair = QStringLiteral("\U0001F35E");
+    const Row rows[] = {
+        {u"1200", 1, 3, Key::Backspace, nullptr, u"10", 1},
+        {u"1200", 3, 1, Key::Delete, nullptr, u"10", 1},
+        {u"1200", 2, 2, Key::Backspace, nullptr, u"100", 1},
+        {u"1200", 2, 2, Key::Delete, nullptr, u"120", 2},
+        {u"1200", 0, 0, Key::Backspace, nullptr, u"1200", 0},
+        {u"1200", 4, 4, Key::Delete, nullptr, u"1200", 4},
+        // A surrogate pair goes whole; Backspace takes an accent alone, Delete its letter with it.
+        {u"1\U0001F35E", 3, 3, Key::Backspace, nullptr, u"1", 1},
+        {u"1\U0001F35E", 1, 1, Key::Delete, nullptr, u"1", 1},
+        {u"e\u0301", 2, 2, Key::Backspace, nullptr, u"e", 1},
+        {u"e\u0301", 0, 0, Key::Delete, nullptr, u"", 0},
+        {u"1200", 4, 1, std::nullopt, u"5", u"15", 2},
+        {u"1200", 2, 2, std::nullopt, u",5", u"12,500", 4},
+    };
+    w.Q1.setVisible(true);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(QString::fromUtf16(row.before).toStdString());
+        w.Q1.setText(QString::fromUtf16(row.before));
+        w.setFocus(&w.Q1);
+        userSelect(w.Q1, row.anchor, row.caret);
+        if (row.key) {
+            userKey(w, *row.key);
+        } else {
+            userPasteAtCaret(w, QString::fromUtf16(row.pasted));
+        }
+        EXPECT_EQ(w.Q1.text(), QString::fromUtf16(row.after));
+        EXPECT_EQ(w.Q1.selStart(), row.caretAfter);
+    }
+    // The paste is cut to the room the typing limit leaves; with none, the selection still goes.
+    w.H1.setVisible(true);
+    w.H1.setText(QStringLiteral("70"));
+    w.setFocus(&w.H1);
+    userSelect(w.H1, 0, 1);
+    userPasteAtCaret(w, QStringLiteral("12345"));
+    EXPECT_EQ(w.H1.text(), QStringLiteral("1230"));
+    userSelect(w.H1, 4, 4);
+    userPasteAtCaret(w, pair);
+    EXPECT_EQ(w.H1.text(), QStringLiteral("1230"));
+    w.Q1.setText(QString(255, u'1'));
+    w.setFocus(&w.Q1);
+    userSelect(w.Q1, 0, 2);
+    userPasteAtCaret(w, QStringLiteral("9") + pair);  // one place left: half a pair never goes in
+    EXPECT_EQ(w.Q1.text(), QStringLiteral("9") + QString(253, u'1'));
+    w.Q1.setText(QString(300, u'1'));  // the program's long text
+    userSelect(w.Q1, 0, 10);
+    userPasteAtCaret(w, QStringLiteral("2"));
+    EXPECT_EQ(w.Q1.text(), QString(290, u'1'));
 }
 
 TEST_F(EventRules, EachTypedCharacterIsOneChange) {

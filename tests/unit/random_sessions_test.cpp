@@ -46,7 +46,7 @@ TEST_P(RandomSessions, NestingStaysShallowAndFieldsStayNumbers) {
             for (TextBox* d : {&w.H1d, &w.H2d}) {
                 ASSERT_NE(LectureLocale(d->text(), locale), 0.0) << trace;
             }
-            const auto law = events::brokenLaw(w);
+            const auto law = events::brokenAfter(w, event);
             ASSERT_FALSE(law) << trace << ": " << law->toStdString();
         }
     }

@@ -34,6 +34,9 @@ void play(Session& s, const UserEvent& e) {
         case UserEvent::Verb::Select:
             s.select(static_cast<TextBox&>(c), e.anchor, e.caret);
             break;
+        case UserEvent::Verb::Paste:
+            s.paste(e.text);
+            break;
         case UserEvent::Verb::Key:
             s.key(e.stroke);
             break;
@@ -163,7 +166,7 @@ TEST_P(Differential, TheWidgetsShowWhatTheModelHolds) {
             events.push_back(e);
             play(*model, e);
             play(*widgets, e);
-            if (const auto law = events::brokenLaw(model->window())) {
+            if (const auto law = events::brokenAfter(model->window(), e)) {
                 FAIL() << "seed " << seed << ", event " << events.size() << " ("
                        << e.line().toStdString() << "): " << law->toStdString();
             }

@@ -2,6 +2,8 @@
 
 #include "engine/numbers.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
 
@@ -156,6 +158,54 @@ std::optional<QString> brokenLaw(const Window& w) {
             break;
     }
     return std::nullopt;
+}
+
+std::optional<QString> brokenCopy(const Window& w) {
+    const QString& copied = w.clipboard();
+    const auto* box = dynamic_cast<const TextBox*>(w.focus());
+    if (box != nullptr && box->selectedByUser()) {
+        const QString selected =
+            box->text().mid(std::min(box->selStart(), box->selAnchor()), box->selLength());
+        return copied == selected ? std::nullopt
+                                  : std::optional(QStringLiteral("the copy is not the selection"));
+    }
+    static const QRegularExpression exponent(QStringLiteral("\\d[eE][-+]?\\d"));
+    static const QRegularExpression notFinite(QStringLiteral("\\b(nan|inf)"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    if (copied.contains(exponent) || copied.contains(notFinite)) {
+        return QStringLiteral("the copy holds a number that is not plain: ") + copied;
+    }
+    const Answer& a = w.answer;
+    if (a.fault) {
+        return copied.contains(u"Calcul impossible")
+                   ? std::nullopt
+                   : std::optional(QStringLiteral("the copy does not say the fault"));
+    }
+    QStringList numbers;
+    for (const AnswerEntry& e : a.boxes) {
+        if (e.shown) {
+            numbers << e.text.trimmed();
+        }
+    }
+    if (a.correction) {
+        numbers << a.correction->levain.text << a.correction->hydration.text
+                << a.correction->flour.text << a.correction->water.text;
+    }
+    for (const QString& n : numbers) {
+        if (!copied.contains(n.simplified())) {
+            return QStringLiteral("the copy does not name %1: %2").arg(n, copied);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> brokenAfter(const Window& w, const UserEvent& event) {
+    if (auto law = brokenLaw(w)) {
+        return law;
+    }
+    const bool copy = event.verb == UserEvent::Verb::Key && event.stroke.action != nullptr &&
+                      event.stroke.action->id == ActionId::Copy;
+    return copy ? brokenCopy(w) : std::nullopt;
 }
 
 }  // namespace fournil::events

@@ -6,6 +6,7 @@
 // cold water mix to the asked temperature, and the correction's flour and water make the levain.
 // Used after every event by the random sessions, the differential and the fuzzer.
 
+#include "user_event_generator.h"
 #include "window/window.h"
 
 #include <QString>
@@ -17,5 +18,13 @@ namespace fournil::events {
 // The first law the window's answer breaks, in words; nothing when it keeps them all, or shows
 // no answer to check (a fault, a mass that is not a positive number of moderate size).
 std::optional<QString> brokenLaw(const Window& w);
+
+// What Ctrl+C just put on the clipboard, against what the window shows: the person's selection
+// when there is one, else the whole calculation, which names every number the sentence and its
+// correction show and no "nan", "inf" or exponent. The first fault, in words.
+std::optional<QString> brokenCopy(const Window& w);
+
+// After an event: the laws of the answer, and those of the copy when the event was Ctrl+C.
+std::optional<QString> brokenAfter(const Window& w, const UserEvent& event);
 
 }  // namespace fournil::events

@@ -138,7 +138,7 @@ std::uint32_t ByteSource::below(std::uint32_t n) {
 }
 
 QString ByteSource::raw() {
-    const std::size_t n = std::min<std::size_t>(byte(), size_ - at_);
+    const std::size_t n = std::min<std::size_t>(below(511), size_ - at_);
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data_ + at_), qsizetype(n));
     at_ += n;
@@ -169,6 +169,8 @@ QString UserEvent::line() const {
             return QStringLiteral("type %1 %2").arg(control, quoted(text));
         case Verb::Select:
             return QStringLiteral("select %1 %2 %3").arg(control).arg(anchor).arg(caret);
+        case Verb::Paste:
+            return QStringLiteral("paste %1").arg(quoted(text));
         case Verb::Key:
             return QStringLiteral("key %1").arg(stroke.name());
         case Verb::Click:
@@ -239,12 +241,16 @@ UserEvent drawEvent(const Window& w, Source& source) {
             return e;  // a hover
         }
         e.control = box->displayName();
-        if (dice < 25) {
+        if (dice < 22) {
             e.verb = UserEvent::Verb::Set;
             e.text = drawText(source);
-        } else if (dice < 44) {
+        } else if (dice < 38) {
             e.verb = UserEvent::Verb::Type;
             e.text = drawTyped(source);
+        } else if (dice < 42) {
+            // Into the focused box, over what a selection, a Tab or a click left selected.
+            e.verb = UserEvent::Verb::Paste;
+            e.text = drawText(source);
         } else {
             e.verb = UserEvent::Verb::Select;
             const auto size = std::uint32_t(box->text().size()) + 1;
@@ -302,6 +308,9 @@ void play(Window& w, const UserEvent& e) {
             break;
         case UserEvent::Verb::Select:
             selectInBox(static_cast<TextBox&>(c), e.anchor, e.caret);
+            break;
+        case UserEvent::Verb::Paste:
+            userPasteAtCaret(w, e.text);
             break;
         case UserEvent::Verb::Key:
             press(w, e.stroke);

@@ -2,7 +2,7 @@
 
 // One generator of user events for every test that plays random sessions: the random sessions
 // on the model, the model-against-widgets differential and the fuzzer. It draws set, type,
-// select, key, click and hover events (edge texts, long pastes, every key and action of the
+// select, paste, key, click and hover events (edge texts, long pastes, every key and action of the
 // window) from a source of numbers: a seeded random engine, or the fuzzer's bytes. Each user
 // keeps its own checks.
 
@@ -62,7 +62,8 @@ class RandomSource : public Source {
     std::mt19937 random_;
 };
 
-// The fuzzer's input: each draw takes bytes, and a raw text is up to 255 of them read as UTF-8.
+// The fuzzer's input: each draw takes bytes, and a raw text is up to 510 of them read as UTF-8
+// (twice what a quantity box keeps).
 // Once the bytes are spent every draw gives 0.
 class ByteSource : public Source {
   public:
@@ -79,10 +80,10 @@ class ByteSource : public Source {
 };
 
 struct UserEvent {
-    enum class Verb { Set, Type, Select, Key, Click, Hover };
+    enum class Verb { Set, Type, Select, Paste, Key, Click, Hover };
     Verb verb = Verb::Hover;
     QString control;  // the control's display name
-    QString text;     // set and type
+    QString text;     // set, type and paste
     int anchor = 0;   // select
     int caret = 0;
     Stroke stroke;  // key

@@ -48,6 +48,7 @@ class ModelSession : public Session {
     }
     void hover(Control& control) override { userHover(control); }
     void key(const events::Stroke& stroke) override { events::press(window_, stroke); }
+    void paste(const QString& text) override { userPasteAtCaret(window_, text); }
     std::optional<PropValue> read(const Control& control, QStringView property) override {
         return readProperty(window_, control, property);
     }

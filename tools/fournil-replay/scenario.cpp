@@ -153,6 +153,9 @@ class Player {
             }
             session().window().resetPasses();
             session().select(static_cast<TextBox&>(box), anchor, caret);
+        } else if (verb == u"paste") {
+            session().window().resetPasses();
+            session().paste(textArgument(rest));
         } else if (verb == u"key") {
             const auto stroke = events::strokeNamed(rest.trimmed());
             if (!stroke) {

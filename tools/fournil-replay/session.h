@@ -31,6 +31,9 @@ class Session {
     virtual void hover(Control& control) = 0;
     // The user selects in a box with the mouse, from `anchor` to `caret`.
     virtual void select(TextBox& box, int anchor, int caret) = 0;
+    // Ctrl+V with the text on the clipboard: it goes into the focused box, over its selection.
+    // The clipboard then holds what it held before.
+    virtual void paste(const QString& text) = 0;
     // One key pressed with the focus where it is: the keyboard rule's, or an action's keys.
     virtual void key(const events::Stroke& stroke) = 0;
     // What the control shows; nullopt when it has no such property.

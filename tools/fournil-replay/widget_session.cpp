@@ -134,6 +134,8 @@ class WidgetSession : public Session {
             {Key::Right, {Qt::Key_Right, Qt::NoModifier}},
             {Key::Space, {Qt::Key_Space, Qt::NoModifier}},
             {Key::KeypadDecimal, {Qt::Key_Period, Qt::KeypadModifier}},
+            {Key::Backspace, {Qt::Key_Backspace, Qt::NoModifier}},
+            {Key::Delete, {Qt::Key_Delete, Qt::NoModifier}},
         };
         Qt::Key code = Qt::Key_unknown;
         Qt::KeyboardModifiers modifiers;
@@ -150,6 +152,16 @@ class WidgetSession : public Session {
         QWidget* target = QApplication::focusWidget();
         QTest::keyClick(target != nullptr ? target : view_.get(), code, modifiers);
         settle();
+    }
+
+    void paste(const QString& text) override {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const QString before = clipboard->text();
+        clipboard->setText(text);
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target != nullptr ? target : view_.get(), Qt::Key_V, Qt::ControlModifier);
+        settle();
+        clipboard->setText(before);
     }
 
     std::optional<PropValue> read(const Control& control, QStringView property) override {
