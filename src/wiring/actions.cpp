@@ -99,10 +99,13 @@ bool actionEnabled(const Window& w, const Action& a) {
 }
 
 void runAction(Window& w, const Action& a) {
-    const History::Event event(w, History::Kind::Command);
-    if (a.run != nullptr && actionEnabled(w, a)) {
-        a.run(w);
+    // A key that does nothing (Ctrl+Z with nothing to undo) leaves a run of typing whole, as the
+    // view, which never triggers a disabled action, leaves it.
+    if (a.run == nullptr || !actionEnabled(w, a)) {
+        return;
     }
+    const History::Event event(w, History::Kind::Command);
+    a.run(w);
 }
 
 }  // namespace fournil

@@ -3,6 +3,7 @@
 // difference fails with its seed and leaves a minimal scenario that replays it.
 
 #include "session.h"
+#include "differences.h"
 
 #include "readback.h"
 #include "window/user_events.h"
@@ -20,79 +21,19 @@ namespace {
 
 using events::UserEvent;
 
-void play(Session& s, const UserEvent& e) {
-    Window& w = s.window();
-    w.resetPasses();
-    Control& c = events::controlNamed(w, e.control);
-    switch (e.verb) {
-        case UserEvent::Verb::Set:
-            s.set(static_cast<TextBox&>(c), e.text);
-            break;
-        case UserEvent::Verb::Type:
-            s.type(static_cast<TextBox&>(c), e.text);
-            break;
-        case UserEvent::Verb::Select:
-            s.select(static_cast<TextBox&>(c), e.anchor, e.caret);
-            break;
-        case UserEvent::Verb::Paste:
-            s.paste(e.text);
-            break;
-        case UserEvent::Verb::Key:
-            s.key(e.stroke);
-            break;
-        case UserEvent::Verb::Click:
-            s.click(c);
-            break;
-        case UserEvent::Verb::Hover:
-            s.hover(c);
-            break;
-    }
-}
-
-struct Difference {
-    QString ref, model, widgets;
-};
-
-// The first property that the two sessions show differently, if any.
-std::optional<Difference> compare(Session& model, Session& widgets) {
-    Window& m = model.window();
-    Window& v = widgets.window();
-    for (std::size_t i = 0; i < m.controls().size(); ++i) {
-        const Control& a = *m.controls()[i];
-        const Control& b = *v.controls()[i];
-        for (const QString& property : propertyNames(a.kind())) {
-            const auto x = model.read(a, property);
-            const auto y = widgets.read(b, property);
-            if (x != y) {
-                return Difference{a.displayName() + u'.' + property,
-                                  x ? x->format() : QStringLiteral("?"),
-                                  y ? y->format() : QStringLiteral("?")};
-            }
-        }
-    }
-    for (const QString& name : windowValueNames()) {
-        const auto x = model.readValue(name);
-        const auto y = widgets.readValue(name);
-        if (x != y) {
-            return Difference{name, x->format(), y->format()};
-        }
-    }
-    return std::nullopt;
-}
-
 // Plays the events on a fresh pair of windows; the index of the first event after which they
 // differ, with the difference.
 std::optional<std::pair<std::size_t, Difference>> replay(const SessionSettings& settings,
                                                          const std::vector<UserEvent>& events) {
     auto model = makeModelSession(settings);
     auto widgets = makeWidgetSession(settings);
-    if (auto d = compare(*model, *widgets)) {
+    if (auto d = firstDifference(*model, *widgets)) {
         return std::pair(std::size_t(0), *d);
     }
     for (std::size_t i = 0; i < events.size(); ++i) {
-        play(*model, events[i]);
-        play(*widgets, events[i]);
-        if (auto d = compare(*model, *widgets)) {
+        playEvent(*model, events[i]);
+        playEvent(*widgets, events[i]);
+        if (auto d = firstDifference(*model, *widgets)) {
             return std::pair(i, *d);
         }
     }
@@ -164,13 +105,13 @@ TEST_P(Differential, TheWidgetsShowWhatTheModelHolds) {
         for (int step = 0; step < eventsPerSession && played < total; ++step, ++played) {
             const UserEvent e = events::drawEvent(model->window(), source);
             events.push_back(e);
-            play(*model, e);
-            play(*widgets, e);
+            playEvent(*model, e);
+            playEvent(*widgets, e);
             if (const auto law = events::brokenAfter(model->window(), e)) {
                 FAIL() << "seed " << seed << ", event " << events.size() << " ("
                        << e.line().toStdString() << "): " << law->toStdString();
             }
-            if (const auto d = compare(*model, *widgets)) {
+            if (const auto d = firstDifference(*model, *widgets)) {
                 const auto minimal = shrink(settings, events);
                 const QString path = writeScenario(localeName, seed, minimal, *d);
                 FAIL() << "seed " << seed << ", event " << events.size() << " ("
