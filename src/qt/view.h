@@ -58,6 +58,7 @@ class FournilView : public QWidget, public WindowObserver {
     void fitInto(const QRect& area);
 
     void propertyChanged(const Control& control, Property property) override;
+    void userEventEnded() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +74,7 @@ class FournilView : public QWidget, public WindowObserver {
     void applyText(const Control& control);
     void applyEnabled(const Control& control);
     void applyAccessibleNames();
+    void applyAnswer();
     void applyCaption(const Control& control);
     void applySelected(const Control& control);
     void applyPicture(const Control& control);
@@ -101,6 +103,7 @@ class FournilView : public QWidget, public WindowObserver {
     std::map<const QWidget*, Control*> controls_;
     std::vector<std::pair<const Action*, QAction*>> actions_;
     bool forwardingFocus_ = false;
+    bool answerChanged_ = false;  // within a user event, applied once at its end
     double scale_ = 1.0;
     double zoom_ = 1.0;
     QRect area_;  // the screen area to fit, once known

@@ -141,13 +141,11 @@ void FournilView::propertyChanged(const Control& control, Property property) {
             applyDescriptions(model_.announcement());
             break;
         case Property::Answer:
-            // The tooltips of the hydrations and what each box holds follow every answer.
-            for (TextBox* box : {&model_.H1, &model_.H2}) {
-                if (QWidget* widget = widgetOf(*box)) {
-                    widget->setToolTip(hydrationTooltip(model_, *box));
-                }
+            // A mode switch records a dozen answers: only the last one is shown.
+            answerChanged_ = true;
+            if (!model_.history().inEvent()) {
+                applyAnswer();
             }
-            applyAccessibleNames();
             break;
     }
 }
@@ -163,6 +161,23 @@ void FournilView::applyEnabled(const Control& control) {
         return;
     }
     widget->setEnabled(control.enabled());
+}
+
+void FournilView::userEventEnded() {
+    if (answerChanged_) {
+        applyAnswer();
+    }
+}
+
+// The tooltips of the hydrations and what each box holds follow every answer.
+void FournilView::applyAnswer() {
+    answerChanged_ = false;
+    for (TextBox* box : {&model_.H1, &model_.H2}) {
+        if (QWidget* widget = widgetOf(*box)) {
+            widget->setToolTip(hydrationTooltip(model_, *box));
+        }
+    }
+    applyAccessibleNames();
 }
 
 void FournilView::applyAccessibleNames() {

@@ -236,6 +236,9 @@ void Window::userEventBegan() {
 }
 
 void Window::userEventEnded() {
+    for (WindowObserver* observer : observers_) {
+        observer->userEventEnded();
+    }
     if (!answerWords || answers_ == answersAtBegin_) {
         return;
     }

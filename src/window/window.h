@@ -27,6 +27,9 @@ class WindowObserver {
   public:
     virtual ~WindowObserver() = default;
     virtual void propertyChanged(const Control& control, Property property) = 0;
+    // A user event has run to its end: what follows the whole of it (a screen reader's names)
+    // is brought up to date once here rather than at each pass inside it.
+    virtual void userEventEnded() {}
 };
 
 class Window {
