@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -15,9 +14,14 @@
 namespace fournil {
 namespace {
 
+// "C:\…" or "C:/…". A plain test: a regular expression would load its library into every run.
 bool isDrivePath(const QString& path) {
-    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[\\\\/]"));
-    return drive.match(path).hasMatch();
+    if (path.size() < 3) {
+        return false;
+    }
+    const char16_t letter = path.at(0).unicode();
+    const bool ascii = (letter >= u'A' && letter <= u'Z') || (letter >= u'a' && letter <= u'z');
+    return ascii && path.at(1) == u':' && (path.at(2) == u'\\' || path.at(2) == u'/');
 }
 
 QString nativePath(const QString& path) {

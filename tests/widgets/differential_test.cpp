@@ -2,8 +2,8 @@
 // every property of every control and every window value compared after every event. The first
 // difference fails with its seed and leaves a minimal scenario that replays it.
 
-#include "session.h"
 #include "differences.h"
+#include "session.h"
 
 #include "readback.h"
 #include "window/user_events.h"
