@@ -124,6 +124,17 @@ void ModeSwitchWithoutRepaint(benchmark::State& state) {
 }
 BENCHMARK(ModeSwitchWithoutRepaint)->Unit(benchmark::kMicrosecond);
 
+// A click where nothing happens (the bare window) with the loop settled after it: the floor under
+// every figure here, which the platform's own round trips make (Xvfb's far more than offscreen).
+void IdleClick(benchmark::State& state) {
+    ShownWindow s;
+    for (auto _ : state) {
+        QTest::mouseClick(s.view.get(), Qt::LeftButton, {}, QPoint(2, 2));
+        ShownWindow::settle();
+    }
+}
+BENCHMARK(IdleClick)->Unit(benchmark::kMicrosecond);
+
 void SimulationClick(benchmark::State& state) {
     ShownWindow s(6);
     QWidget* button = s.widget(s.w.Simulation);

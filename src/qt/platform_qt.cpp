@@ -32,6 +32,10 @@ std::shared_ptr<const Picture> QtPictureLoader::load(const QString& path) {
     if (image.isNull()) {
         return nullptr;
     }
+    // In the format a pixmap keeps, so that the one shown shares these pixels instead of holding
+    // a converted copy of its own.
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                            : QImage::Format_RGB32);
     return std::make_shared<const QtPicture>(std::move(image));
 }
 
