@@ -32,6 +32,7 @@ const auto rows = std::to_array<ModeRow>({
      .layout = {.phrase2 = u"de pâte hydraté à   ", .phrase3 = u"il faut",
                 .phrase4 = u"de farine                   ", .h2Shown = false, .phrase5 = u"et"},
      .names = {.q1 = u"quantité de pâte", .h1 = u"hydratation de la pâte", .q2 = u"farine"},
+     .commandNames = {.q1 = u"pate", .h1 = u"hydratation", .q2 = u"farine", .ef1 = u"eau"},
      .givesQ1 = true,
      .zeroesH2 = true,
      .help = u"Calcule la quantité d'eau et de farine d'une pâte. Par exemple pour connaître la "
@@ -44,6 +45,7 @@ const auto rows = std::to_array<ModeRow>({
                 .phrase4 = u"de farine                   ", .h2Shown = false,
                 .phrase5 = u"il faut"},
      .names = {.h1 = u"hydratation de la pâte", .q2 = u"farine"},
+     .commandNames = {.h1 = u"hydratation", .q2 = u"farine", .ef1 = u"eau"},
      .zeroesH2 = true,
      .correction = CorrectionKind::DoughSentence,
      .help = u"A partir d'une quantité de farine, calcule la quantité d'eau nécessaire pour "
@@ -59,6 +61,7 @@ const auto rows = std::to_array<ModeRow>({
      .layout = {.phrase2 = u"d'eau à", .phrase3 = u"il faut", .phrase4 = u"d'eau chaude à",
                 .phrase5 = u"et", .phrase0 = u"d'eau froide à"},
      .names = {.q1 = u"quantité d'eau", .h1 = u"température de l'eau", .q2 = u"eau chaude", .h2 = u"température de l'eau chaude", .ef1 = u"eau froide", .ef2 = u"température de l'eau froide"},
+     .commandNames = {.q1 = u"eau", .h1 = u"temperature", .q2 = u"chaude", .h2 = u"temperature-chaude", .ef1 = u"froide", .ef2 = u"temperature-froide"},
      .computation = Computation::WaterTemperature,
      .temperatures = true,
      .correction = CorrectionKind::TemperatureCheck,
@@ -73,6 +76,7 @@ const auto rows = std::to_array<ModeRow>({
                 .phrase3 = u"à partir de", .q2Result = false,
                 .phrase4 = u"d'un levain hydraté à", .phrase5 = u"il faut"},
      .names = {.h1 = u"hydratation du levain voulu", .q2 = u"levain", .h2 = u"hydratation du levain"},
+     .commandNames = {.h1 = u"hydratation", .q2 = u"levain", .h2 = u"hydratation-levain", .ef1 = u"ajout"},
      .levain = true,
      .correction = CorrectionKind::LevainCorrection,
      .help = u"Calcule la quantité d'eau ou de farine nécessaire pour ajuster l'hydratation d'un "
@@ -86,6 +90,7 @@ const auto rows = std::to_array<ModeRow>({
      .layout = {.phrase2 = u"de levain hydraté à", .phrase3 = u"il faut",
                 .phrase4 = u"de levain hydraté à", .phrase5 = u"et"},
      .names = {.q1 = u"quantité de levain voulu", .h1 = u"hydratation du levain voulu", .q2 = u"levain", .h2 = u"hydratation du levain"},
+     .commandNames = {.q1 = u"levain-voulu", .h1 = u"hydratation", .q2 = u"levain", .h2 = u"hydratation-levain", .ef1 = u"ajout"},
      .givesQ1 = true,
      .levain = true,
      .correction = CorrectionKind::LevainCorrection,
@@ -101,6 +106,7 @@ const auto rows = std::to_array<ModeRow>({
      .layout = {.phrase2 = u"de pâte hydraté à   ", .phrase3 = u"avec", .q2Result = false,
                 .phrase4 = u"de levain hydraté à  ", .phrase5 = u"il faut", .phrase0 = u"et  "},
      .names = {.q1 = u"quantité de pâte", .h1 = u"hydratation de la pâte", .q2 = u"levain", .h2 = u"hydratation du levain", .ef1 = u"farine", .ef2 = u"eau"},
+     .commandNames = {.q1 = u"pate", .h1 = u"hydratation", .q2 = u"levain", .h2 = u"hydratation-levain", .ef1 = u"farine", .ef2 = u"eau"},
      .computation = Computation::DoughWithLevain,
      .levain = true,
      .waterIsEF2 = true,

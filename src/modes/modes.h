@@ -75,10 +75,23 @@ struct BoxNames {
     const char16_t* ef2 = u"";
 };
 
+// How the command line names the boxes of the sentence in the mode: short, without accents or
+// blanks. A null name: the box plays no part in the mode. The denominators of a hydration typed as
+// a fraction are "denominateur" and "denominateur-levain" in every mode.
+struct CommandNames {
+    const char16_t* q1 = nullptr;
+    const char16_t* h1 = nullptr;
+    const char16_t* q2 = nullptr;
+    const char16_t* h2 = nullptr;
+    const char16_t* ef1 = nullptr;
+    const char16_t* ef2 = nullptr;
+};
+
 struct ModeRow {
     Mode mode;
     ModeLayout layout;
     BoxNames names;
+    CommandNames commandNames;
     Computation computation = Computation::Balance;
     bool givesQ1 = false;       // the balance computes Q2 from Q1, else Q1 from Q2
     bool zeroesH2 = false;      // a pass first writes "0" into H2: no second hydration

@@ -91,6 +91,9 @@ void History::put(const WindowState& state) {
     w.notify(w.Fournil, Property::Answer);
     restoring_ = false;
     run_ = nullptr;
+    if (!recording_) {
+        return;
+    }
     last_ = capture();
     lastValid_ = true;
     dirty_ = false;
@@ -119,7 +122,18 @@ void History::changed(const Control& control, Property property) {
     }
 }
 
+void History::stopRecording() {
+    recording_ = false;
+    clear();
+}
+
 void History::begin(Kind kind) {
+    if (!recording_) {
+        if (depth_++ == 0) {
+            window_.userEventBegan();
+        }
+        return;
+    }
     if (depth_++ > 0) {
         if (kind == Kind::Command && kind_ == Kind::Passive) {
             kind_ = kind;
@@ -147,6 +161,10 @@ void History::noteEdit(const TextBox& box, const QString& before, const QString&
 
 void History::end() {
     if (--depth_ > 0) {
+        return;
+    }
+    if (!recording_) {
+        window_.userEventEnded();
         return;
     }
     record();

@@ -64,6 +64,14 @@ class History {
 
     static constexpr std::size_t capacity = 200;
 
+    // A window that nobody undoes in (the command line's) keeps no steps: its events cost no
+    // copies of the window.
+    void stopRecording();
+    // The whole window as it is, and put back as it was without running a handler: what lets a
+    // window start each calculation afresh without being built again.
+    WindowState snapshot() const { return capture(); }
+    void restore(const WindowState& state) { put(state); }
+
   private:
     WindowState capture() const;
     void put(const WindowState& state);
@@ -87,6 +95,7 @@ class History {
     QString requested_;
     bool typing_ = false;
     bool restoring_ = false;
+    bool recording_ = true;
     // The box of an open run of typing, or null.
     const TextBox* run_ = nullptr;
 };
