@@ -1,0 +1,278 @@
+// The command line: the six worked examples as text and JSON, its errors and repairs, a CSV file
+// with a bad row, and random calculations that must read as the window model says.
+
+#include "calc/calculation.h"
+#include "calc/command.h"
+
+#include "guidance/calculation_text.h"
+#include "session.h"
+#include "user_event_generator.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include "qstring_printer.h"
+
+#include <map>
+#include <random>
+
+namespace fournil::calc {
+namespace {
+
+struct Outcome {
+    int status = 0;
+    QString out, err;
+};
+
+Outcome run(const QStringList& arguments, const QLocale& locale = QLocale::c(),
+            const std::map<QString, QByteArray>& files = {}) {
+    QByteArray out, err;
+    const Streams io{[&](const QByteArray& b) { out += b; }, [&](const QByteArray& b) { err += b; },
+                     [&](const QString& path) -> std::optional<QByteArray> {
+                         const auto it = files.find(path);
+                         return it != files.end() ? std::optional(it->second) : std::nullopt;
+                     }};
+    const int status = runCommand(arguments, io, locale);
+    return {status, QString::fromUtf8(out), QString::fromUtf8(err)};
+}
+
+QStringList words(const char* line) {
+    return QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts);
+}
+
+struct Example {
+    const char* arguments;
+    const char* text;
+};
+
+// The worked examples of the six modes, stated in their own units.
+const Example examples[] = {
+    {"--mode 1 pate=1200 hydratation=70",
+     "Pour obtenir 1200 gr de pâte hydraté à 70 % (/farine)\n"
+     "il faut 706 gr de farine\n"
+     "et 494 gr d'eau\n"
+     "Hydratation : 41.2 % pâte · 70 % farine · fraction pâte 0.412 · fraction farine 0.7\n"},
+    {"--mode 2 farine=650 hydratation=65",
+     "Pour obtenir une pâte hydraté à 65 % (/farine)\n"
+     "à partir de 650 gr de farine\n"
+     "il faut 423 gr d'eau\n"
+     "Pour une quantité de pâte de 1073 gr.\n"
+     "Hydratation : 39.4 % pâte · 65 % farine · fraction pâte 0.394 · fraction farine 0.65\n"},
+    {"--mode 3 --masse l/kg eau=32 temperature=26 temperature-chaude=72 temperature-froide=13",
+     "Pour obtenir 32 l d'eau à 26 °C\n"
+     "il faut 7 l d'eau chaude à 72 °C\n"
+     "et 25 l d'eau froide à 13 °C\n"},
+    {"--mode 4 --unite1 farine --unite2 pate levain=1500 hydratation=68 hydratation-levain=50",
+     "Pour obtenir un levain hydraté à 68 % (/farine)\n"
+     "à partir de 1500 gr d'un levain hydraté à 50 % (/pâte)\n"
+     "il faut 353 gr de farine\n"
+     "Correction d'une recette à la levure (hydratation en % farine)\n"
+     "Pour compenser le rajout de 1853 gr de levain qui a un taux d'hydratation de 68,\n"
+     "il faut retrancher: 1103 gr de farine\n"
+     "750 gr d'eau\n"
+     "Hydratation : 40.5 % pâte · 68 % farine · fraction pâte 0.405 · fraction farine 0.68\n"
+     "Hydratation : 50 % pâte · 100 % farine · fraction pâte 0.5 · fraction farine 1\n"},
+    {"--mode 5 --unite2 pate levain-voulu=3500 hydratation=66 hydratation-levain=50",
+     "Pour obtenir 3500 gr de levain hydraté à 66 % (/farine)\n"
+     "il faut 2783 gr de levain hydraté à 50 % (/pâte)\n"
+     "et 717 gr de farine\n"
+     "Correction d'une recette à la levure (hydratation en % farine)\n"
+     "Pour compenser le rajout de 3500 gr de levain qui a un taux d'hydratation de 66,\n"
+     "il faut retrancher: 2108 gr de farine\n"
+     "1392 gr d'eau\n"
+     "Hydratation : 39.8 % pâte · 66 % farine · fraction pâte 0.398 · fraction farine 0.66\n"
+     "Hydratation : 50 % pâte · 100 % farine · fraction pâte 0.5 · fraction farine 1\n"},
+    {"--mode 6 --unite2 farine pate=1200 hydratation=70 levain=150 hydratation-levain=100",
+     "Pour obtenir 1200 gr de pâte hydraté à 70 % (/farine)\n"
+     "avec 150 gr de levain hydraté à 100 % (/farine)\n"
+     "il faut 631 gr de farine et 419 gr d'eau\n"
+     "Hydratation : 41.2 % pâte · 70 % farine · fraction pâte 0.412 · fraction farine 0.7\n"
+     "Hydratation : 50 % pâte · 100 % farine · fraction pâte 0.5 · fraction farine 1\n"},
+};
+
+TEST(Command, EveryWorkedExampleAsTextAndJson) {
+    for (const Example& example : examples) {
+        SCOPED_TRACE(example.arguments);
+        const Outcome text = run(words(example.arguments));
+        EXPECT_EQ(text.status, 0);
+        EXPECT_EQ(text.out, QString::fromUtf8(example.text));
+        EXPECT_EQ(text.err, QString());
+
+        const Outcome json = run(words(example.arguments) << QStringLiteral("--format=json"));
+        ASSERT_EQ(json.status, 0);
+        QJsonParseError error;
+        const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8(), &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
+        EXPECT_EQ(o[u"mode"].toInt(), words(example.arguments)[1].toInt());
+        EXPECT_TRUE(o[u"erreur"].isNull());
+        EXPECT_EQ(o[u"texte"].toString() + u'\n', text.out);
+        // Every box given is there with the text typed; every result is named in the text.
+        for (const QJsonValue& value : o[u"cases"].toArray()) {
+            const QJsonObject box = value.toObject();
+            const QString given = box[u"nom"].toString() + u'=' + box[u"texte"].toString();
+            EXPECT_EQ(box[u"resultat"].toBool(), !words(example.arguments).contains(given))
+                << given.toStdString();
+            EXPECT_TRUE(text.out.contains(box[u"texte"].toString()));
+            EXPECT_DOUBLE_EQ(box[u"nombre"].toDouble(), box[u"texte"].toString().toDouble());
+        }
+        EXPECT_EQ(o[u"correction"].isNull(), !text.out.contains(u"Correction"));
+    }
+    // Numbers read and written by the locale, as the window does.
+    const Outcome french = run(words("--mode 1 pate=1200 hydratation=70,5"), QLocale(u"fr_FR"));
+    EXPECT_TRUE(french.out.contains(u"il faut 704 gr de farine\net 496 gr d'eau"))
+        << french.out.toStdString();
+    EXPECT_EQ(run(words("--locale fr_FR --mode 1 hydratation=70,5")).out, french.out);
+}
+
+TEST(Command, ErrorsAndRepairs) {
+    struct Row {
+        const char* arguments;
+        int status;
+        const char* err;  // a part of what stderr says
+    };
+    const Row rows[] = {
+        {"--mode 7", 2, "mode inconnu « 7 » ; les modes sont : 1 (proportions eau/farine)"},
+        {"--mode deux", 2, "mode inconnu « deux »"},
+        {"pate=1200", 2, "--mode N manque"},
+        {"--mode", 2, "--mode attend une valeur"},
+        {"--mode 1 --bogus", 2, "option inconnue « --bogus » ; les options sont : --mode,"},
+        {"--mode 1 --masse lb", 2,
+         "unité de masse inconnue « lb » ; les unités sont : gr, kg, l/kg"},
+        {"--mode 1 --unite1 litre", 2, "les unités sont : pate, farine, fraction-pate"},
+        {"--mode 3 --unite1 pate", 2, "--unite1 pate : ce mode n'a pas cette unité"},
+        {"--mode 1 --format xml", 2, "format inconnu « xml »"},
+        {"--mode 1 sel=2", 2,
+         "nom inconnu « sel » pour le mode 1 ; les noms sont : pate, hydratation"},
+        {"--mode 1 farine=3", 2, "« farine » est un résultat du mode 1 ; les valeurs à donner"},
+        {"--mode 1 denominateur=3", 2, "ne sert qu'à une hydratation tapée en fraction"},
+        {"--mode 1 1200", 2, "« 1200 » n'est ni une option ni NOM=VALEUR"},
+        {"--csv absent.csv", 2, "impossible de lire « absent.csv »"},
+        // The window's own repairs, reported.
+        {"--mode 1 pate=12a", 0, "Q1 : « 12a » remplacé par « 0 »"},
+        {"--mode 1 hydratation=12345", 0, "H1 : « 12345 » remplacé par « 1234 »"},
+        {"--mode 3 temperature-chaude=172", 0, "H2 : « 172 » remplacé par « 100 »"},
+        {"--mode 1 Q1=1200", 0, ""},  // a box's own name
+        {"--mode 1 --unite1 fraction-farine hydratation=2 denominateur=-2", 3, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.arguments);
+        const Outcome r = run(words(row.arguments));
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(row.err))) << r.err.toStdString();
+        if (row.status == 2) {
+            EXPECT_EQ(r.out, QString());
+        }
+    }
+    EXPECT_EQ(run(words("--mode 1 --unite1 fraction-farine hydratation=2 denominateur=-2")).out,
+              QStringLiteral("Calcul impossible avec ces valeurs\n"));
+    const Outcome help = run(words("--help --mode 4"));
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains(u"Mode 4 : modification d'un levain"));
+    EXPECT_TRUE(help.out.contains(u"hydratation-levain"));
+    EXPECT_FALSE(help.out.contains(u"Mode 1 :"));
+    EXPECT_TRUE(run(words("--version")).out.startsWith(u"fournil-calc "));
+}
+
+TEST(Command, ABatchGoesOnPastABadRow) {
+    // A BOM, CRLF endings, quoted fields (a comma inside one), a row with too few fields, an
+    // unknown mode, and a field over two lines that moves the later line numbers.
+    const QByteArray csv =
+        "\xEF\xBB\xBFmode,masse,pate,hydratation,note_levain\r\n"
+        "1,,1200,70,\r\n"
+        "1,gr,\"1200\",\"70,5\",\r\n"
+        "1,gr\r\n"
+        "9,,1,2,\r\n"
+        "6,,1200,\"7\n0\",\r\n"
+        "2,,,65,\r\n";
+    // "note_levain" names nothing: the whole file is refused before any row.
+    const Outcome refused =
+        run(words("--csv in.csv"), QLocale::c(), {{QStringLiteral("in.csv"), csv}});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.contains(u"colonne inconnue « note_levain »"));
+
+    QByteArray good = csv;
+    good.replace("note_levain", "levain");
+    const Outcome r =
+        run(words("--csv in.csv"), QLocale(u"fr_FR"), {{QStringLiteral("in.csv"), good}});
+    EXPECT_EQ(r.status, 0);
+    const QStringList lines = r.out.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 8) << r.out.toStdString();  // a header, six rows, the last CRLF
+    EXPECT_TRUE(lines[0].startsWith(u"mode,masse,pate,hydratation,levain,Q1,H1"));
+    EXPECT_TRUE(lines[1].startsWith(u"1,,1200,70,,1200,70,,706,"));
+    EXPECT_TRUE(lines[2].startsWith(u"1,gr,1200,\"70,5\",,1200,\"70,5\",,704,"))
+        << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].endsWith(u",ligne 4 : 2 champs au lieu de 5"));
+    EXPECT_TRUE(lines[4].contains(u"ligne 5 : mode inconnu « 9 »"));
+    EXPECT_TRUE(lines[5].contains(u"7\n0")) << lines[5].toStdString();  // kept as it came
+    EXPECT_TRUE(lines[6].startsWith(u"2,,,65,,,65,,706,,,459,eau,")) << lines[6].toStdString();
+    EXPECT_TRUE(r.err.contains(u"2 ligne(s) en erreur sur 6"));
+    // Every answered row has as many fields as the header.
+    EXPECT_EQ(lines[1].count(u','), lines[0].count(u',') + 1);  // "70,5" is not quoted in C…
+}
+
+// Random calculations given to the command line and played by a person on the window model
+// through the scenario driver's session: the same text, in C and in French.
+TEST(Command, AnswersAsTheWindowModelDoes) {
+    std::mt19937 random(20261209);
+    const auto pick = [&](int n) { return int(random() % std::uint32_t(n)); };
+    const QStringList& edges = events::edgeTexts();
+    int compared = 0;
+    for (const char* localeName : {"C", "fr_FR"}) {
+        const QLocale locale = events::localeNamed(QString::fromLatin1(localeName));
+        Calculator calculator(locale);
+        for (int session = 0; session < 1000; ++session) {
+            Request request;
+            request.mode = Mode(1 + pick(6));
+            request.massUnit = pick(4);
+            request.hydrationUnit1 = pick(2) * (1 + pick(4));
+            request.hydrationUnit2 = pick(2) * (1 + pick(4));
+            const std::vector<NamedBox> boxes = namedBoxes(request.mode);
+            for (int n = pick(6); n > 0; --n) {
+                const NamedBox& b = boxes[std::size_t(pick(int(boxes.size())))];
+                const QString value = pick(3) == 0 ? edges[pick(int(edges.size()))]
+                                                   : locale.toString(pick(3000) / 4.0);
+                request.inputs.emplace_back(pick(2) == 0 ? b.name : b.boxName, value);
+            }
+            SCOPED_TRACE(std::string(localeName) + " session " + std::to_string(session));
+            try {
+                calculator.run(request);
+            } catch (const UsageError&) {
+                continue;  // a unit or a box the mode does not offer: the window has no such click
+            }
+            replay::SessionSettings settings;
+            settings.locale = locale;
+            auto person = replay::makeModelSession(settings);
+            Window& w = person->window();
+            person->click(w.optionL(int(request.mode)));
+            if (request.massUnit != 0) {
+                person->click(w.optionU(request.massUnit));
+            }
+            if (request.hydrationUnit1 != 0) {
+                person->click(w.optionH(request.hydrationUnit1));
+            }
+            if (request.hydrationUnit2 != 0) {
+                person->click(w.optionH(4 + request.hydrationUnit2));
+            }
+            for (const auto& [name, value] : request.inputs) {
+                const auto b = std::find_if(boxes.begin(), boxes.end(), [&](const NamedBox& x) {
+                    return x.name == name || x.boxName == name;
+                });
+                QString display = b->boxName;
+                if (display.startsWith(u"EF")) {
+                    display = QStringLiteral("EF(%1)").arg(display.back());
+                }
+                person->set(static_cast<TextBox&>(events::controlNamed(w, display)), value);
+            }
+            ASSERT_EQ(answerText(calculator.window()), calculationText(w));
+            ASSERT_EQ(answerValues(calculator.window()), answerValues(w));
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 400);
+}
+
+}  // namespace
+}  // namespace fournil::calc
