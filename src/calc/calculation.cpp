@@ -1,9 +1,11 @@
 #include "calc/calculation.h"
 
 #include "engine/numbers.h"
+#include "engine/recipe.h"
 #include "guidance/calculation_text.h"
 #include "window/startup.h"
 #include "window/user_events.h"
+#include "wiring/actions.h"
 #include "wiring/binding.h"
 
 #include <algorithm>
@@ -376,7 +378,45 @@ std::vector<Repair> Calculator::run(const Request& request) {
             repairs.push_back({named->boxName, value, box.text()});
         }
     }
+    if (request.recipe) {
+        if (!recipeApplies(w)) {
+            throw UsageError(QStringLiteral("--pieces, --poids, --sel et --levure : ") +
+                             recipeUnavailableReason());
+        }
+        double total = 0;
+        const RecipeInputs recipe = recipeInputs(*request.recipe, locale_, &total);
+        applyRecipe(w, recipe, total);
+    }
     return repairs;
+}
+
+RecipeInputs recipeInputs(const Request::Recipe& r, const QLocale& locale, double* total) {
+    bool whole = false;
+    const int pieces = locale.toInt(r.pieces.trimmed(), &whole);
+    if (!whole || pieces < 1 || pieces > maximumPieces) {
+        throw UsageError(QStringLiteral("--pieces « %1 » : un nombre entier de 1 à %2")
+                             .arg(r.pieces)
+                             .arg(maximumPieces));
+    }
+    const auto weight = LectureLocale(r.weight.trimmed(), locale);
+    if (!weight || !std::isfinite(*weight) || *weight <= 0 || *weight >= 1e9) {
+        throw UsageError(
+            r.weight.isEmpty()
+                ? QStringLiteral("--poids manque : le poids d'un pâton")
+                : QStringLiteral("--poids « %1 » : un poids plus grand que 0").arg(r.weight));
+    }
+    const auto percent = [&](const QString& text, const char* option) {
+        const auto p = LectureLocale(text.trimmed(), locale);
+        if (!p || *p < 0 || *p > maximumPercent) {
+            throw UsageError(QStringLiteral("%1 « %2 » : un pourcentage de 0 à %3")
+                                 .arg(QString::fromLatin1(option), text)
+                                 .arg(maximumPercent));
+        }
+        return *p;
+    };
+    const RecipeInputs recipe{pieces, percent(r.salt, "--sel"), percent(r.yeast, "--levure")};
+    *total = pieces * *weight;
+    return recipe;
 }
 
 QString answerText(const Window& w) {
@@ -433,6 +473,26 @@ QByteArray answerJson(const Window& w, const std::vector<Repair>& repairs) {
                                 {"tape", jsonString(r.typed)},
                                 {"garde", jsonString(r.kept)}});
     }
+    QString recipe = QStringLiteral("null");
+    if (const auto table = recipeTable(w)) {
+        QStringList rows;
+        for (const RecipeRow& row : table->rows) {
+            rows << jsonObject(
+                {{"ingredient", jsonString(row.name)},
+                 {"dans_le_levain", row.part ? QStringLiteral("true") : QStringLiteral("false")},
+                 {"texte", jsonString(row.massText)},
+                 {"masse", jsonNumber(row.mass)},
+                 {"pourcentage", jsonNumber(row.percent)}});
+        }
+        recipe = jsonObject({{"pieces", QString::number(table->pieces)},
+                             {"poids_piece", jsonNumber(table->pieceWeight)},
+                             {"unite", jsonString(table->unit)},
+                             {"ingredients", u'[' + rows.join(QStringLiteral(", ")) + u']'},
+                             {"total", jsonNumber(table->total)},
+                             {"hydratation_pate", jsonNumber(table->hydration[0])},
+                             {"hydratation_farine", jsonNumber(table->hydration[1])},
+                             {"texte", jsonString(table->pieceText)}});
+    }
     const QString units =
         jsonObject({{"masse", jsonString(w.optionU(std::max<int>(1, w.UniteMasse)).caption())},
                     {"hydratation1", jsonTextOrNull(hydrationUnitShown(w, 1))},
@@ -446,6 +506,7 @@ QByteArray answerJson(const Window& w, const std::vector<Repair>& repairs) {
         {"fractions_eau", jsonObject({{"FracEau1", jsonNumber(double(w.FracEau1))},
                                       {"FracEau2", jsonNumber(double(w.FracEau2))}})},
         {"correction", correction},
+        {"recette", recipe},
         {"phrase", jsonTextOrNull(a.fault ? QString() : a.closing.simplified())},
         {"texte", jsonString(calculationText(w))},
         {"erreur", a.fault ? jsonString(calculationText(w)) : QStringLiteral("null")},
@@ -469,6 +530,15 @@ QStringList answerColumns() {
             QStringLiteral("correction_levain"),
             QStringLiteral("correction_farine"),
             QStringLiteral("correction_eau"),
+            QStringLiteral("recette_pieces"),
+            QStringLiteral("recette_poids"),
+            QStringLiteral("recette_farine"),
+            QStringLiteral("recette_eau"),
+            QStringLiteral("recette_levain"),
+            QStringLiteral("recette_sel"),
+            QStringLiteral("recette_levure"),
+            QStringLiteral("recette_total"),
+            QStringLiteral("recette_hydratation"),
             QStringLiteral("erreur")};
 }
 
@@ -489,6 +559,23 @@ QStringList answerValues(const Window& w) {
     values << (correction ? a.correction->levain.text.simplified() : QString())
            << (correction ? a.correction->flour.text.simplified() : QString())
            << (correction ? a.correction->water.text.simplified() : QString());
+    const auto table = recipeTable(w);
+    const auto mass = [&](const char* name) {
+        if (table) {
+            for (const RecipeRow& row : table->rows) {
+                if (!row.part && row.name == QLatin1String(name)) {
+                    return row.massText;
+                }
+            }
+        }
+        return QString();
+    };
+    values << (table ? QString::number(table->pieces) : QString())
+           << (table ? table->pieceText.mid(table->pieceText.indexOf(u'×') + 2).section(u' ', 0, 0)
+                     : QString())
+           << mass("farine") << mass("eau") << mass("levain") << mass("sel") << mass("levure")
+           << (table ? table->totalText : QString())
+           << (table ? table->hydrationTexts[1] : QString());
     values << (a.fault ? calculationText(w) : QString());
     return values;
 }

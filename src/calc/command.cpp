@@ -91,6 +91,17 @@ Options parse(const QStringList& arguments) {
             }
         } else if (word == u"--locale") {
             o.locale = localeNamed(takeValue());
+        } else if (word == u"--pieces" || word == u"--poids" || word == u"--sel" ||
+                   word == u"--levure") {
+            auto& recipe = o.request.recipe;
+            if (!recipe) {
+                recipe.emplace();
+            }
+            const QString v = takeValue();
+            (word == u"--pieces"  ? recipe->pieces
+             : word == u"--poids" ? recipe->weight
+             : word == u"--sel"   ? recipe->salt
+                                  : recipe->yeast) = v;
         } else if (word == u"--csv") {
             o.csv = takeValue();
         } else if (word.startsWith(u'-') && word.size() > 1 && !word.contains(u'=')) {
@@ -113,7 +124,8 @@ Options parse(const QStringList& arguments) {
 
 // The columns of a batch's header that are not values.
 bool settingColumn(const QString& column) {
-    return column == u"mode" || column == u"masse" || column == u"unite1" || column == u"unite2";
+    return column == u"mode" || column == u"masse" || column == u"unite1" || column == u"unite2" ||
+           column == u"pieces" || column == u"poids" || column == u"sel" || column == u"levure";
 }
 
 bool knownName(const QString& column) {
@@ -162,6 +174,15 @@ Request requestOf(const QStringList& columns, const QStringList& cells) {
             request.hydrationUnit1 = hydrationUnitNamed(cell);
         } else if (column == u"unite2") {
             request.hydrationUnit2 = hydrationUnitNamed(cell);
+        } else if (column == u"pieces" || column == u"poids" || column == u"sel" ||
+                   column == u"levure") {
+            if (!request.recipe) {
+                request.recipe.emplace();
+            }
+            (column == u"pieces"  ? request.recipe->pieces
+             : column == u"poids" ? request.recipe->weight
+             : column == u"sel"   ? request.recipe->salt
+                                  : request.recipe->yeast) = cell;
         } else {
             request.inputs.emplace_back(column, cell);
         }
@@ -184,7 +205,8 @@ int batch(const QByteArray& bytes, const QLocale& locale, const Streams& io) {
         const QString name = plainWord(column);
         if (!settingColumn(name) && !knownName(column)) {
             throw UsageError(QStringLiteral("colonne inconnue « %1 » ; les colonnes sont : mode, "
-                                            "masse, unite1, unite2, %2")
+                                            "masse, unite1, unite2, pieces, poids, sel, levure, "
+                                            "%2")
                                  .arg(column, allNames().join(QStringLiteral(", "))));
         }
         columns << (settingColumn(name) ? name : column);

@@ -1,5 +1,7 @@
 #include "guidance/calculation_text.h"
 
+#include "guidance/recipe_text.h"
+
 #include "engine/numbers.h"
 #include "modes/modes.h"
 
@@ -168,6 +170,7 @@ QString calculationText(const Window& w) {
         }
     }
     lines.removeAll(QString());
+    lines << recipeLines(w);
     return lines.join(u'\n');
 }
 

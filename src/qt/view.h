@@ -19,7 +19,8 @@
 class QAction;
 namespace fournil::qt {
 class Announcer;
-}
+class RecipeDialog;
+}  // namespace fournil::qt
 class QKeyEvent;
 class QLineEdit;
 
@@ -96,6 +97,7 @@ class FournilView : public QWidget, public WindowObserver {
     QAction* actionForKey(const QKeyEvent& event) const;
     void showFieldMenu(QLineEdit* edit, const QPoint& at);
     void printCard();
+    void openRecipe();
     std::optional<QByteArray> savedCalculation() const;
 
     Window& model_;
@@ -109,6 +111,7 @@ class FournilView : public QWidget, public WindowObserver {
     QRect area_;  // the screen area to fit, once known
     CalculationStore* store_ = nullptr;
     Announcer* announcer_ = nullptr;
+    RecipeDialog* recipe_ = nullptr;  // made when first asked for
     QMetaObject::Connection focusForwarding_;
 };
 

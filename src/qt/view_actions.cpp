@@ -2,6 +2,7 @@
 
 #include "qt/platform_qt.h"
 #include "qt/recipe_card.h"
+#include "qt/recipe_dialog.h"
 #include "wiring/actions.h"
 #include "wiring/last_calculation.h"
 
@@ -50,7 +51,26 @@ void FournilView::refreshActions() {
             continue;  // read from its file only when the menu opens
         }
         action->setEnabled(actionEnabled(model_, *row));
+        // A disabled entry says why; menus show tooltips.
+        action->setToolTip(whyDisabled(model_, *row));
     }
+}
+
+void FournilView::openRecipe() {
+    if (!actionEnabled(model_, action(ActionId::Recipe))) {
+        return;
+    }
+    if (recipe_ == nullptr) {
+        recipe_ = new RecipeDialog(model_, this);
+    }
+    recipe_->load();
+    // Beside the window, where it hides none of the sentence.
+    const QRect frame = frameGeometry();
+    recipe_->adjustSize();
+    recipe_->move(frame.right() + 8, frame.top());
+    recipe_->show();
+    recipe_->raise();
+    recipe_->activateWindow();
 }
 
 std::optional<QByteArray> FournilView::savedCalculation() const {
@@ -76,6 +96,9 @@ void FournilView::trigger(const Action& row) {
     switch (row.id) {
         case ActionId::Print:
             printCard();
+            break;
+        case ActionId::Recipe:
+            openRecipe();
             break;
         case ActionId::Close:
             close();
@@ -139,6 +162,7 @@ void FournilView::contextMenuEvent(QContextMenuEvent* event) {
         }
     }
     QMenu menu(this);
+    menu.setToolTipsVisible(true);
     for (const auto& [row, action] : actions_) {
         if (row->label != nullptr) {
             if (row->separated) {

@@ -3,6 +3,7 @@
 #include "guidance/accessibility.h"
 #include "guidance/calculation_text.h"
 #include "qt/platform_qt.h"
+#include "qt/recipe_dialog.h"
 #include "qt/widgets.h"
 
 #include <QApplication>
@@ -140,6 +141,7 @@ void FournilView::propertyChanged(const Control& control, Property property) {
             }
             applyDescriptions(model_.announcement());
             break;
+        case Property::Recipe:
         case Property::Answer:
             // A mode switch records a dozen answers: only the last one is shown.
             answerChanged_ = true;
@@ -172,6 +174,9 @@ void FournilView::userEventEnded() {
 // The tooltips of the hydrations and what each box holds follow every answer.
 void FournilView::applyAnswer() {
     answerChanged_ = false;
+    if (recipe_ != nullptr) {
+        recipe_->refresh();  // the recipe follows every answer
+    }
     for (TextBox* box : {&model_.H1, &model_.H2}) {
         if (QWidget* widget = widgetOf(*box)) {
             widget->setToolTip(hydrationTooltip(model_, *box));

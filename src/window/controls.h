@@ -63,6 +63,7 @@ enum class Property : std::uint8_t {
     Fractions,     // of the window: FracEau1 or FracEau2
     Answer,        // of the window: the answer of the last pass, or its units
     Announcement,  // of the window: what a screen reader should say now
+    Recipe,        // of the window: the recipe set around the dough
 };
 
 struct ControlEntry;

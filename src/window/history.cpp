@@ -25,7 +25,8 @@ bool sameState(const Window& w, const WindowState& a, const WindowState& b) {
     if (a.TypeCalcul != b.TypeCalcul || a.UniteMasse != b.UniteMasse || a.UniteH1 != b.UniteH1 ||
         a.UniteH2 != b.UniteH2 ||
         std::bit_cast<std::uint32_t>(a.FracEau1) != std::bit_cast<std::uint32_t>(b.FracEau1) ||
-        std::bit_cast<std::uint32_t>(a.FracEau2) != std::bit_cast<std::uint32_t>(b.FracEau2)) {
+        std::bit_cast<std::uint32_t>(a.FracEau2) != std::bit_cast<std::uint32_t>(b.FracEau2) ||
+        a.recipe != b.recipe) {
         return false;
     }
     const auto& controls = w.controls();
@@ -68,6 +69,7 @@ WindowState History::capture() const {
     state.FracEau1 = w.FracEau1;
     state.FracEau2 = w.FracEau2;
     state.answer = w.answer;
+    state.recipe = w.recipe();
     return state;
 }
 
@@ -87,6 +89,7 @@ void History::put(const WindowState& state) {
     w.FracEau2 = state.FracEau2;
     w.answerAboutToChange();
     w.answer = state.answer;
+    w.setRecipe(state.recipe);
     w.notify(w.Fournil, Property::Fractions);
     w.notify(w.Fournil, Property::Answer);
     restoring_ = false;

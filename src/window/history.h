@@ -8,9 +8,11 @@
 
 #include "window/answer.h"
 #include "window/controls.h"
+#include "window/recipe.h"
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <vector>
 
 namespace fournil {
@@ -23,6 +25,7 @@ struct WindowState {
     std::int16_t TypeCalcul = 0, UniteMasse = 0, UniteH1 = 0, UniteH2 = 0;
     float FracEau1 = 0.0f, FracEau2 = 0.0f;
     Answer answer;
+    std::optional<RecipeInputs> recipe;
 };
 
 class History {

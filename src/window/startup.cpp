@@ -54,6 +54,7 @@ void resetWindow(Window& w) {
     w.FracEau1 = w.FracEau2 = 0.0f;
     w.answerAboutToChange();
     w.answer = {};
+    w.setRecipe(std::nullopt);
 }
 
 void focusFirst(Window& w) {

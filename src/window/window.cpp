@@ -218,6 +218,14 @@ bool Window::runHandler(const std::function<void()>& handler) {
     return true;
 }
 
+void Window::setRecipe(const std::optional<RecipeInputs>& recipe) {
+    if (recipe_ == recipe) {
+        return;
+    }
+    recipe_ = recipe;
+    notify(Fournil, Property::Recipe);
+}
+
 void Window::setClipboard(const QString& text) {
     clipboard_ = text;
     notify(Fournil, Property::Clipboard);

@@ -10,6 +10,7 @@
 #include "window/controls.h"
 #include "window/history.h"
 #include "window/inventory.h"
+#include "window/recipe.h"
 
 #include <QLocale>
 #include <QString>
@@ -56,6 +57,10 @@ class Window {
 
     // The answer of the last recalculation pass, which every rendering of it is drawn from.
     Answer answer;
+
+    // The recipe set around the dough, if any (notifies Property::Recipe).
+    const std::optional<RecipeInputs>& recipe() const { return recipe_; }
+    void setRecipe(const std::optional<RecipeInputs>& recipe);
 
     // The locale by which numbers are read and written in the fields.
     const QLocale& locale() const { return locale_; }
@@ -174,6 +179,7 @@ class Window {
     Control* focus_ = nullptr;
     bool focusByKeyboard_ = false;
     QString clipboard_;
+    std::optional<RecipeInputs> recipe_;
     QString announcement_;
     std::optional<QString> wordsBefore_;
     long answers_ = 0;

@@ -1,11 +1,15 @@
 #include "wiring/actions.h"
 
 #include "engine/calcule.h"
+#include "engine/numbers.h"
+#include "engine/recipe.h"
 #include "guidance/calculation_text.h"
 #include "window/startup.h"
+#include "window/user_events.h"
 #include "window/window.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace fournil {
 namespace {
@@ -53,6 +57,9 @@ bool canUndo(const Window& w) {
 bool canRedo(const Window& w) {
     return w.history().canRedo();
 }
+bool canMakeRecipe(const Window& w) {
+    return recipeApplies(w);
+}
 
 // clang-format off
 const Action table[] = {
@@ -61,6 +68,7 @@ const Action table[] = {
     {ActionId::Copy,           u"copy",           u"Copier le calcul", {u"Ctrl+C"}, nullptr, copy, true},
     {ActionId::NewCalculation, u"newCalculation", u"Nouveau calcul",   {u"Ctrl+N"}, nullptr, newCalculation},
     {ActionId::Resume,         u"resume",         u"Reprendre le dernier calcul", {}, nullptr, nullptr},
+    {ActionId::Recipe,         u"recipe",         u"Recette complète…", {u"Ctrl+R"}, canMakeRecipe, nullptr},
     {ActionId::Print,          u"print",          u"Imprimer…",        {u"Ctrl+P"}, nullptr, nullptr},
     {ActionId::ZoomIn,         u"zoomIn",         u"Agrandir",         {u"Ctrl++", u"Ctrl+="}, nullptr, nullptr, true},
     {ActionId::ZoomOut,        u"zoomOut",        u"Réduire",          {u"Ctrl+-"}, nullptr, nullptr},
@@ -96,6 +104,38 @@ const Action* actionForKeys(QStringView keys) {
 
 bool actionEnabled(const Window& w, const Action& a) {
     return a.enabled == nullptr || a.enabled(w);
+}
+
+QString whyDisabled(const Window& w, const Action& a) {
+    if (a.id == ActionId::Recipe && !actionEnabled(w, a)) {
+        return recipeUnavailableReason();
+    }
+    return {};
+}
+
+void applyRecipe(Window& w, const RecipeInputs& recipe, double total) {
+    if (!recipeApplies(w)) {
+        return;
+    }
+    // A step of its own: whatever run of typing came before ends, and none goes on in it.
+    { const History::Event before(w, History::Kind::Command); }
+    {
+        const History::Event event(w, History::Kind::Command);
+        w.setRecipe(recipe);
+        // The masses are rounded one by one: the dough is nudged until the rounded ones add up
+        // to the total asked, where they can.
+        double dough = doughForTotal(w, recipe, total);
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            userPaste(w.Q1, unroundedText(dough, w.locale()));
+            const auto table = recipeTable(w);
+            const double step = w.UniteMasse >= 2 ? 0.001 : 1.0;
+            if (!table || std::abs(table->total - total) < step / 2) {
+                break;
+            }
+            dough = std::round((dough + (total - table->total)) / step) * step;
+        }
+    }
+    { const History::Event after(w, History::Kind::Command); }
 }
 
 void runAction(Window& w, const Action& a) {

@@ -6,6 +6,9 @@
 // arrows, Space, the keypad's separator) are not actions: they follow the keyboard rule of
 // window/user_events.h.
 
+#include "window/recipe.h"
+
+#include <QString>
 #include <QStringView>
 
 #include <array>
@@ -28,7 +31,8 @@ enum class ActionId {
     About,
     AboutQt,
     Close,
-    Help
+    Help,
+    Recipe,
 };
 
 struct Action {
@@ -49,7 +53,14 @@ const Action& action(ActionId id);
 const Action* actionForKeys(QStringView keys);
 
 bool actionEnabled(const Window& w, const Action& action);
+// Why a disabled action is, in French, for its tooltip; empty when it says nothing.
+QString whyDisabled(const Window& w, const Action& action);
 // Runs the action's effect on the model, when it has one and is enabled.
 void runAction(Window& w, const Action& action);
+
+// Sets the recipe around the dough and types into Q1 the dough that with its salt and yeast makes
+// `total` (the pieces times their weight, in the mass unit shown), as a person would type it: one
+// step to undo. Only where the recipe applies (modes 1 and 6).
+void applyRecipe(Window& w, const RecipeInputs& recipe, double total);
 
 }  // namespace fournil

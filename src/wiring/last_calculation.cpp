@@ -24,7 +24,25 @@ std::array<TextBox*, 7> typedBoxes(const Window& w) {
 struct Saved {
     int mode = 0, massUnit = 0, unit1 = 0, unit2 = 0;
     std::vector<std::pair<QString, QString>> texts;  // box, text
+    std::optional<RecipeInputs> recipe;
 };
+
+// The recipe, when one was kept and makes sense; a recipe that does not is left out, not the
+// calculation.
+std::optional<RecipeInputs> recipeOf(const QJsonValue& value) {
+    if (!value.isObject()) {
+        return std::nullopt;
+    }
+    const QJsonObject r = value.toObject();
+    const RecipeInputs recipe{r.value(u"pieces").toInt(), r.value(u"sel").toDouble(-1),
+                              r.value(u"levure").toDouble(-1)};
+    const auto percent = [](double p) { return p >= 0 && p <= maximumPercent; };
+    if (recipe.pieces < 1 || recipe.pieces > maximumPieces || !percent(recipe.salt) ||
+        !percent(recipe.yeast)) {
+        return std::nullopt;
+    }
+    return recipe;
+}
 
 std::optional<Saved> parse(const QByteArray& bytes) {
     QJsonParseError error;
@@ -40,7 +58,8 @@ std::optional<Saved> parse(const QByteArray& bytes) {
             o.value(u"masse").toInt(),
             o.value(u"unite1").toInt(),
             o.value(u"unite2").toInt(),
-            {}};
+            {},
+            std::nullopt};
     if (findModeRow(s.mode) == nullptr || s.massUnit < 1 || s.massUnit > 3 || s.unit1 < 1 ||
         s.unit1 > 4 || s.unit2 < 5 || s.unit2 > 8 || !o.value(u"saisies").isArray()) {
         return std::nullopt;
@@ -57,6 +76,7 @@ std::optional<Saved> parse(const QByteArray& bytes) {
         }
         s.texts.emplace_back(box, text);
     }
+    s.recipe = recipeOf(o.value(u"recette"));
     return s;
 }
 
@@ -70,11 +90,15 @@ QByteArray saveCalculation(const Window& w) {
                                      {QStringLiteral("texte"), box->text()}});
         }
     }
-    const QJsonObject o{
-        {QStringLiteral("format"), format},     {QStringLiteral("version"), version},
-        {QStringLiteral("mode"), w.TypeCalcul}, {QStringLiteral("masse"), w.UniteMasse},
-        {QStringLiteral("unite1"), w.UniteH1},  {QStringLiteral("unite2"), w.UniteH2},
-        {QStringLiteral("saisies"), texts}};
+    QJsonObject o{{QStringLiteral("format"), format},     {QStringLiteral("version"), version},
+                  {QStringLiteral("mode"), w.TypeCalcul}, {QStringLiteral("masse"), w.UniteMasse},
+                  {QStringLiteral("unite1"), w.UniteH1},  {QStringLiteral("unite2"), w.UniteH2},
+                  {QStringLiteral("saisies"), texts}};
+    if (const auto& recipe = w.recipe()) {
+        o.insert(QStringLiteral("recette"), QJsonObject{{QStringLiteral("pieces"), recipe->pieces},
+                                                        {QStringLiteral("sel"), recipe->salt},
+                                                        {QStringLiteral("levure"), recipe->yeast}});
+    }
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
@@ -99,6 +123,7 @@ bool resumeCalculation(Window& w, const QByteArray& saved) {
             }
         }
     }
+    w.setRecipe(s->recipe);
     return true;
 }
 

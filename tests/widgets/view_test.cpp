@@ -301,6 +301,7 @@ TEST_F(View, TheContextMenuActsInFrench) {
                                   QStringLiteral("Copier le calcul Ctrl+C"),
                                   QStringLiteral("Nouveau calcul Ctrl+N"),
                                   QStringLiteral("Reprendre le dernier calcul "),
+                                  QStringLiteral("Recette complète… Ctrl+R"),
                                   QStringLiteral("Imprimer… Ctrl+P"),
                                   QStringLiteral("—"),
                                   QStringLiteral("Agrandir Ctrl++"),

@@ -1,0 +1,177 @@
+#include "qt/recipe_dialog.h"
+
+#include "engine/numbers.h"
+#include "engine/recipe.h"
+#include "wiring/actions.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace fournil::qt {
+namespace {
+
+QString massUnit(const Window& w) {
+    return w.optionU(std::max<int>(1, w.UniteMasse)).caption() == u"l/kg"
+               ? QStringLiteral("kg")
+               : w.optionU(std::max<int>(1, w.UniteMasse)).caption();
+}
+
+}  // namespace
+
+RecipeDialog::RecipeDialog(Window& model, QWidget* parent) : QDialog(parent), model_(model) {
+    setObjectName(QStringLiteral("recipeDialog"));
+    setWindowTitle(QStringLiteral("Recette complète"));
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    pieces_ = addField(QStringLiteral("Nombre de pâtons"), QString(), 0);
+    weight_ = addField(QStringLiteral("Poids d'un pâton"), QStringLiteral("gr"), 1);
+    weightUnit_ = static_cast<QLabel*>(grid->itemAtPosition(1, 2)->widget());
+    salt_ = addField(QStringLiteral("Sel"), QStringLiteral("% de la farine"), 2);
+    yeast_ = addField(QStringLiteral("Levure"), QStringLiteral("% de la farine"), 3);
+    pieces_.edit->setObjectName(QStringLiteral("pieces"));
+    weight_.edit->setObjectName(QStringLiteral("weight"));
+    salt_.edit->setObjectName(QStringLiteral("salt"));
+    yeast_.edit->setObjectName(QStringLiteral("yeast"));
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setWordWrap(true);
+    layout->addWidget(summary_);
+    table_ = new QTableWidget(0, 3, this);
+    table_->setObjectName(QStringLiteral("recipeTable"));
+    table_->setAccessibleName(QStringLiteral("Recette"));
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Ingrédient"), QStringLiteral("Masse"), QStringLiteral("% de la farine")});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->setMinimumHeight(220);
+    layout->addWidget(table_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    apply_ = buttons->addButton(QStringLiteral("Appliquer"), QDialogButtonBox::ApplyRole);
+    apply_->setObjectName(QStringLiteral("apply"));
+    apply_->setDefault(true);
+    QPushButton* close = buttons->addButton(QStringLiteral("Fermer"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("close"));
+    layout->addWidget(buttons);
+    connect(apply_, &QPushButton::clicked, this, [this] { apply(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    for (const Field& f : {pieces_, weight_, salt_, yeast_}) {
+        connect(f.edit, &QLineEdit::textChanged, this, [this] { read(); });
+    }
+    load();
+}
+
+RecipeDialog::Field RecipeDialog::addField(const QString& label, const QString& unit, int row) {
+    auto* grid = static_cast<QGridLayout*>(this->layout()->itemAt(0)->layout());
+    auto* name = new QLabel(label, this);
+    auto* edit = new QLineEdit(this);
+    edit->setMaxLength(12);
+    name->setBuddy(edit);
+    auto* units = new QLabel(unit, this);
+    auto* message = new QLabel(this);
+    message->setStyleSheet(QStringLiteral("color: #b00020"));
+    grid->addWidget(name, row, 0);
+    grid->addWidget(edit, row, 1);
+    grid->addWidget(units, row, 2);
+    grid->addWidget(message, row, 3);
+    return {edit, message};
+}
+
+void RecipeDialog::load() {
+    const QLocale& locale = model_.locale();
+    const RecipeInputs recipe = model_.recipe().value_or(RecipeInputs{});
+    const auto table = recipeTable(model_, recipe);
+    const auto dough = LectureLocale(model_.Q1.text(), locale);
+    const double weight = table ? table->pieceWeight : dough.value_or(0) / recipe.pieces;
+    pieces_.edit->setText(locale.toString(recipe.pieces));
+    weight_.edit->setText(unroundedText(std::round(weight * 10) / 10, locale));
+    salt_.edit->setText(locale.toString(recipe.salt, 'f', 2));
+    yeast_.edit->setText(locale.toString(recipe.yeast, 'f', 2));
+    refresh();
+}
+
+std::optional<std::pair<RecipeInputs, double>> RecipeDialog::read() {
+    const QLocale& locale = model_.locale();
+    bool good = true;
+    const auto check = [&](const Field& f, bool ok, const QString& why) {
+        f.message->setText(ok ? QString() : why);
+        f.edit->setAccessibleDescription(ok ? QString() : why);
+        good = good && ok;
+    };
+    bool whole = false;
+    const int pieces = locale.toInt(pieces_.edit->text().trimmed(), &whole);
+    check(pieces_, whole && pieces >= 1 && pieces <= maximumPieces,
+          QStringLiteral("un nombre entier de 1 à %1").arg(locale.toString(maximumPieces)));
+    const auto weight = LectureLocale(weight_.edit->text().trimmed(), locale);
+    check(weight_, weight && std::isfinite(*weight) && *weight > 0 && *weight < 1e9,
+          QStringLiteral("un poids plus grand que 0"));
+    const auto percent = [&](const Field& f) {
+        const auto p = LectureLocale(f.edit->text().trimmed(), locale);
+        const bool ok = p && *p >= 0 && *p <= maximumPercent;
+        check(f, ok, QStringLiteral("un pourcentage de 0 à %1").arg(maximumPercent));
+        return ok ? *p : 0.0;
+    };
+    const double salt = percent(salt_), yeast = percent(yeast_);
+    const bool applies = recipeApplies(model_);
+    apply_->setEnabled(good && applies);
+    apply_->setToolTip(applies ? QString() : recipeUnavailableReason());
+    if (!good) {
+        return std::nullopt;
+    }
+    return std::pair(RecipeInputs{pieces, salt, yeast}, pieces * *weight);
+}
+
+void RecipeDialog::apply() {
+    if (const auto inputs = read(); inputs && recipeApplies(model_)) {
+        applyRecipe(model_, inputs->first, inputs->second);
+        load();
+    }
+}
+
+void RecipeDialog::refresh() {
+    weightUnit_->setText(massUnit(model_));
+    const auto table = recipeTable(model_);
+    table_->setRowCount(0);
+    if (!table) {
+        summary_->setText(recipeApplies(model_) ? QStringLiteral("Aucune recette : « Appliquer » "
+                                                                 "la calcule autour de la pâte.")
+                                                : recipeUnavailableReason());
+        read();
+        return;
+    }
+    summary_->setText(QStringLiteral("%1 pâton%2 de %3 · hydratation totale %4 · %5")
+                          .arg(table->pieces)
+                          .arg(table->pieces > 1 ? QStringLiteral("s") : QString())
+                          .arg(table->pieceText.mid(table->pieceText.indexOf(u'×') + 2),
+                               table->hydrationTexts[1], table->hydrationTexts[0]));
+    const auto add = [&](const QString& name, const QString& mass, const QString& percent) {
+        const int row = table_->rowCount();
+        table_->insertRow(row);
+        table_->setItem(row, 0, new QTableWidgetItem(name));
+        for (const auto& [column, text] : {std::pair(1, mass), std::pair(2, percent)}) {
+            auto* item = new QTableWidgetItem(text);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(row, column, item);
+        }
+    };
+    for (const RecipeRow& row : table->rows) {
+        add((row.part ? QStringLiteral("    ") : QString()) + row.name,
+            row.massText + u' ' + table->unit, row.percentText + QStringLiteral(" %"));
+    }
+    add(QStringLiteral("total"), table->totalText + u' ' + table->unit, QString());
+    read();
+}
+
+}  // namespace fournil::qt

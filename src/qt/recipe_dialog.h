@@ -1,0 +1,46 @@
+#pragma once
+
+// "Recette complète…": a small dialog beside the window for a whole recipe around the sentence's
+// dough (modes 1 and 6): the number of pieces, the weight of one, salt and yeast in baker's
+// percentages. Its inputs are its own (a bad one is said beside its field, never repaired), its
+// Apply types the dough into the sentence through the model, and its table follows every answer.
+
+#include "window/window.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace fournil::qt {
+
+class RecipeDialog : public QDialog {
+  public:
+    RecipeDialog(Window& model, QWidget* parent);
+
+    // The fields from the recipe set (or the dough as one piece), then the table.
+    void load();
+    // The table and the title from the model as it stands.
+    void refresh();
+
+  private:
+    struct Field {
+        QLineEdit* edit;
+        QLabel* message;
+    };
+    Field addField(const QString& label, const QString& unit, int row);
+    // The inputs as read, or nothing while one is wrong (its message then says why).
+    std::optional<std::pair<RecipeInputs, double>> read();
+    void apply();
+
+    Window& model_;
+    Field pieces_, weight_, salt_, yeast_;
+    QLabel* weightUnit_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QPushButton* apply_ = nullptr;
+};
+
+}  // namespace fournil::qt
