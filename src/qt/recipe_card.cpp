@@ -1,6 +1,8 @@
 #include "qt/recipe_card.h"
 
+#include "engine/recipe.h"
 #include "guidance/calculation_text.h"
+#include "guidance/recipe_text.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -12,8 +14,47 @@
 
 namespace fournil::qt {
 
+namespace {
+
+// The recipe as a table a baker reads from a metre away, and room for notes.
+QString recipeHtml(const RecipeTable& t) {
+    QString html = QStringLiteral(
+                       "<h2 style=\"font-size: 18pt\">Recette : %1</h2>"
+                       "<table cellpadding=\"5\" border=\"1\" cellspacing=\"0\" width=\"100%\" "
+                       "style=\"font-size: 17pt\"><tr><th align=\"left\">Ingrédient</th>"
+                       "<th align=\"right\">Masse</th><th align=\"right\">% farine</th></tr>")
+                       .arg(QStringLiteral("%1 pâton%2 de %3")
+                                .arg(t.pieces)
+                                .arg(t.pieces > 1 ? QStringLiteral("s") : QString())
+                                .arg(t.pieceText.mid(t.pieceText.indexOf(u'×') + 2))
+                                .toHtmlEscaped());
+    for (const RecipeRow& row : t.rows) {
+        const QString size = row.part ? QStringLiteral(" style=\"font-size: 13pt\"") : QString();
+        html += QStringLiteral("<tr%1><td>%2%3</td><td align=\"right\"><b>%4 %5</b></td>"
+                               "<td align=\"right\">%6 %</td></tr>")
+                    .arg(size, row.part ? QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;") : QString(),
+                         row.name.toHtmlEscaped(), row.massText.toHtmlEscaped(),
+                         t.unit.toHtmlEscaped(), row.percentText.toHtmlEscaped());
+    }
+    html += QStringLiteral("<tr><td><b>total</b></td><td align=\"right\"><b>%1 %2</b></td>"
+                           "<td></td></tr></table>")
+                .arg(t.totalText.toHtmlEscaped(), t.unit.toHtmlEscaped());
+    html += QStringLiteral("<p style=\"font-size: 14pt\">Hydratation totale : %1</p>")
+                .arg(QStringList(t.hydrationTexts.begin(), t.hydrationTexts.end())
+                         .join(QStringLiteral(" · "))
+                         .toHtmlEscaped());
+    html += QStringLiteral("<p style=\"font-size: 14pt\">Notes :</p>");
+    for (int i = 0; i < 4; ++i) {
+        html += QStringLiteral("<hr>");
+    }
+    return html;
+}
+
+}  // namespace
+
 QString printCard(const Window& model, const QImage& logo, QPrinter& printer) {
     QTextDocument card;
+    const auto recipe = recipeTable(model);
     QString html = QStringLiteral(
                        "<h2>%1</h2><p><i>%2</i></p><table cellpadding=\"12\" "
                        "border=\"1\" cellspacing=\"0\" width=\"100%\"><tr><td>")
@@ -22,7 +63,11 @@ QString printCard(const Window& model, const QImage& logo, QPrinter& printer) {
                             QLocale(QLocale::French, QLocale::France)
                                 .toString(QDate::currentDate(), QLocale::LongFormat)
                                 .toHtmlEscaped());
-    for (const QString& line : calculationText(model).split(u'\n')) {
+    QStringList sentence = calculationText(model).split(u'\n');
+    if (recipe) {
+        sentence.resize(sentence.size() - recipeLines(*recipe).size());  // drawn as a table
+    }
+    for (const QString& line : sentence) {
         html += line.toHtmlEscaped() + QStringLiteral("<br>");
     }
     html += QStringLiteral("</td>");
@@ -32,6 +77,9 @@ QString printCard(const Window& model, const QImage& logo, QPrinter& printer) {
             "<td width=\"110\"><img src=\"logo\" width=\"100\" height=\"100\"></td>");
     }
     html += QStringLiteral("</tr></table>");
+    if (recipe) {
+        html += recipeHtml(*recipe);
+    }
     card.setHtml(html);
     card.setPageSize(printer.pageRect(QPrinter::Point).size());
     card.print(&printer);
