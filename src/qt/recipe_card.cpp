@@ -30,14 +30,16 @@ QString recipeHtml(const RecipeTable& t) {
                                 .toHtmlEscaped());
     for (const RecipeRow& row : t.rows) {
         const QString size = row.part ? QStringLiteral(" style=\"font-size: 13pt\"") : QString();
-        html += QStringLiteral("<tr%1><td>%2%3</td><td align=\"right\"><b>%4 %5</b></td>"
-                               "<td align=\"right\">%6 %</td></tr>")
+        html += QStringLiteral(
+                    "<tr%1><td>%2%3</td><td align=\"right\"><b>%4 %5</b></td>"
+                    "<td align=\"right\">%6 %</td></tr>")
                     .arg(size, row.part ? QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;") : QString(),
                          row.name.toHtmlEscaped(), row.massText.toHtmlEscaped(),
                          t.unit.toHtmlEscaped(), row.percentText.toHtmlEscaped());
     }
-    html += QStringLiteral("<tr><td><b>total</b></td><td align=\"right\"><b>%1 %2</b></td>"
-                           "<td></td></tr></table>")
+    html += QStringLiteral(
+                "<tr><td><b>total</b></td><td align=\"right\"><b>%1 %2</b></td>"
+                "<td></td></tr></table>")
                 .arg(t.totalText.toHtmlEscaped(), t.unit.toHtmlEscaped());
     html += QStringLiteral("<p style=\"font-size: 14pt\">Hydratation totale : %1</p>")
                 .arg(QStringList(t.hydrationTexts.begin(), t.hydrationTexts.end())

@@ -78,10 +78,14 @@ RecipeDialog::Field RecipeDialog::addField(const QString& label, const QString& 
     auto* name = new QLabel(label, this);
     auto* edit = new QLineEdit(this);
     edit->setMaxLength(12);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     name->setBuddy(edit);
     auto* units = new QLabel(unit, this);
     auto* message = new QLabel(this);
     message->setStyleSheet(QStringLiteral("color: #b00020"));
+    // Room kept for the longest message, so that the dialog does not jump when one appears.
+    message->setMinimumWidth(
+        message->fontMetrics().horizontalAdvance(QStringLiteral("un nombre entier de 1 à 10 000")));
     grid->addWidget(name, row, 0);
     grid->addWidget(edit, row, 1);
     grid->addWidget(units, row, 2);

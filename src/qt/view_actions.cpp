@@ -14,7 +14,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 
+#include <algorithm>
 #include <memory>
 
 // The window's actions and its menu, built from the table of actions.
@@ -64,10 +66,19 @@ void FournilView::openRecipe() {
         recipe_ = new RecipeDialog(model_, this);
     }
     recipe_->load();
-    // Beside the window, where it hides none of the sentence.
+    // Beside the window, where it hides none of the sentence, and on the screen.
     const QRect frame = frameGeometry();
     recipe_->adjustSize();
-    recipe_->move(frame.right() + 8, frame.top());
+    QPoint at(frame.right() + 8, frame.top());
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        if (at.x() + recipe_->width() > area.right()) {
+            at.setX(std::max(area.left(), frame.left() - recipe_->width() - 8));
+        }
+        at.setY(std::clamp(at.y(), area.top(),
+                           std::max(area.top(), area.bottom() - recipe_->height())));
+    }
+    recipe_->move(at);
     recipe_->show();
     recipe_->raise();
     recipe_->activateWindow();

@@ -150,6 +150,12 @@ TEST(Command, ErrorsAndRepairs) {
         {"--mode 1 denominateur=3", 2, "ne sert qu'à une hydratation tapée en fraction"},
         {"--mode 1 1200", 2, "« 1200 » n'est ni une option ni NOM=VALEUR"},
         {"--csv absent.csv", 2, "impossible de lire « absent.csv »"},
+        {"--mode 1 --pieces 0 --poids 250", 2, "--pieces « 0 » : un nombre entier de 1 à 10000"},
+        {"--mode 1 --pieces 2.5 --poids 250", 2, "--pieces « 2.5 »"},
+        {"--mode 1 --pieces 6", 2, "--poids manque"},
+        {"--mode 1 --poids -3", 2, "--poids « -3 » : un poids plus grand que 0"},
+        {"--mode 1 --poids 250 --sel 25", 2, "--sel « 25 » : un pourcentage de 0 à 20"},
+        {"--mode 3 --poids 250", 2, "choisissez « proportions eau/farine »"},
         // The window's own repairs, reported.
         {"--mode 1 pate=12a", 0, "Q1 : « 12a » remplacé par « 0 »"},
         {"--mode 1 hydratation=12345", 0, "H1 : « 12345 » remplacé par « 1234 »"},
@@ -174,6 +180,40 @@ TEST(Command, ErrorsAndRepairs) {
     EXPECT_TRUE(help.out.contains(u"hydratation-levain"));
     EXPECT_FALSE(help.out.contains(u"Mode 1 :"));
     EXPECT_TRUE(run(words("--version")).out.startsWith(u"fournil-calc "));
+}
+
+// The recipe of 6 pieces of 250 g around modes 1 and 6, in JSON and as CSV columns.
+TEST(Command, TheRecipeTableInJsonAndCsv) {
+    const char* const requests[] = {
+        "--mode 1 --pieces 6 --poids 250 --sel 2 --levure 0.5",
+        "--mode 6 --unite2 farine levain=150 hydratation-levain=100 --pieces 6 --poids 250 "
+        "--sel 2 --levure 0.5"};
+    for (const char* request : requests) {
+        SCOPED_TRACE(request);
+        const Outcome json = run(words(request) << QStringLiteral("--format=json"));
+        ASSERT_EQ(json.status, 0) << json.err.toStdString();
+        const QJsonObject recipe =
+            QJsonDocument::fromJson(json.out.toUtf8()).object()[u"recette"].toObject();
+        EXPECT_EQ(recipe[u"pieces"].toInt(), 6);
+        EXPECT_EQ(recipe[u"total"].toDouble(), 1500);
+        EXPECT_EQ(recipe[u"poids_piece"].toDouble(), 250);
+        double sum = 0;
+        for (const QJsonValue& v : recipe[u"ingredients"].toArray()) {
+            const QJsonObject row = v.toObject();
+            if (!row[u"dans_le_levain"].toBool()) {
+                sum += row[u"masse"].toDouble();
+            }
+        }
+        EXPECT_EQ(sum, 1500);
+        EXPECT_NEAR(recipe[u"hydratation_farine"].toDouble(), 70, 0.1);
+
+        const Outcome csv = run(words(request) << QStringLiteral("--format=csv"));
+        const QStringList lines = csv.out.split(QStringLiteral("\r\n"));
+        const qsizetype total = lines[0].split(u',').indexOf(QStringLiteral("recette_total"));
+        ASSERT_GT(total, 0);
+        EXPECT_EQ(lines[1].split(u',')[total], QStringLiteral("1500"));
+        EXPECT_TRUE(run(words(request)).out.contains(u"Recette : 6 pâtons de 250 gr\n"));
+    }
 }
 
 TEST(Command, ABatchGoesOnPastABadRow) {

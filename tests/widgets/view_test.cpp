@@ -17,16 +17,16 @@
 #include <QContextMenuEvent>
 #include <QDate>
 #include <QDialog>
-#include <QLabel>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -325,8 +325,8 @@ TEST_F(View, TheRecipeDialogAppliesFollowsAndRefuses) {
     const struct {
         const char* field;
         const char* text;
-    } bad[] = {{"pieces", "0"}, {"pieces", "2.5"}, {"pieces", "10001"}, {"weight", "0"},
-               {"weight", "abc"}, {"salt", "25"}, {"yeast", "-1"}};
+    } bad[] = {{"pieces", "0"},   {"pieces", "2.5"}, {"pieces", "10001"}, {"weight", "0"},
+               {"weight", "abc"}, {"salt", "25"},    {"yeast", "-1"}};
     for (const auto& b : bad) {
         SCOPED_TRACE(std::string(b.field) + " " + b.text);
         QLineEdit* edit = field(b.field);
@@ -828,9 +828,8 @@ TEST(RecipeCard, HoldsTheCalculationOfEachMode) {
         // Blanks aside: a table's columns come out of the PDF as pdftotext spaces them.
         const auto bare = [](QString t) { return t.remove(u' '); };
         for (const QString& line : calculationText(w).split(u'\n')) {
-            EXPECT_TRUE(bare(text).contains(bare(line.simplified())))
-                << line.toStdString() << "\n"
-                << text.toStdString();
+            EXPECT_TRUE(bare(text).contains(bare(line.simplified()))) << line.toStdString() << "\n"
+                                                                      << text.toStdString();
         }
         EXPECT_EQ(text.contains(u"Recette : 6 pâtons de 250 gr"), mode < 0);
         EXPECT_EQ(text.contains(u"Notes :"), mode < 0);
