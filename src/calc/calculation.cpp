@@ -380,7 +380,7 @@ std::vector<Repair> Calculator::run(const Request& request) {
     }
     if (request.recipe) {
         if (!recipeApplies(w)) {
-            throw UsageError(QStringLiteral("--pieces, --poids, --sel et --levure : ") +
+            throw UsageError(QStringLiteral("la recette (pieces, poids, sel, levure) : ") +
                              recipeUnavailableReason());
         }
         double total = 0;
@@ -538,7 +538,7 @@ QStringList answerColumns() {
             QStringLiteral("recette_sel"),
             QStringLiteral("recette_levure"),
             QStringLiteral("recette_total"),
-            QStringLiteral("recette_hydratation"),
+            QStringLiteral("recette_hydratation_farine"),
             QStringLiteral("erreur")};
 }
 
@@ -575,7 +575,7 @@ QStringList answerValues(const Window& w) {
                      : QString())
            << mass("farine") << mass("eau") << mass("levain") << mass("sel") << mass("levure")
            << (table ? table->totalText : QString())
-           << (table ? table->hydrationTexts[1] : QString());
+           << (table ? table->hydrationTexts[1].section(u' ', 0, 0) : QString());
     values << (a.fault ? calculationText(w) : QString());
     return values;
 }

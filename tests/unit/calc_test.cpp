@@ -155,7 +155,7 @@ TEST(Command, ErrorsAndRepairs) {
         {"--mode 1 --pieces 6", 2, "--poids manque"},
         {"--mode 1 --poids -3", 2, "--poids « -3 » : un poids plus grand que 0"},
         {"--mode 1 --poids 250 --sel 25", 2, "--sel « 25 » : un pourcentage de 0 à 20"},
-        {"--mode 3 --poids 250", 2, "choisissez « proportions eau/farine »"},
+        {"--mode 3 --poids 250", 2, "la recette (pieces, poids, sel, levure) : La recette"},
         // The window's own repairs, reported.
         {"--mode 1 pate=12a", 0, "Q1 : « 12a » remplacé par « 0 »"},
         {"--mode 1 hydratation=12345", 0, "H1 : « 12345 » remplacé par « 1234 »"},
