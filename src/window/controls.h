@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace fournil {
@@ -202,6 +204,16 @@ class TextBox : public Control {
     void setSelection(int anchor, int caret, bool byUser = false);
     bool selectedByUser() const { return selectedByUser_ && selLength() > 0; }
     void selectAll() { setSelection(0, int(text_.size())); }
+
+    // The text's last reading as a number, kept with the very text and locale it was read from,
+    // so that a pass reads each field once however often it asks (see engine/reading.h).
+    struct Reading {
+        QString text;  // sharing the text's own characters while it is unchanged
+        QLocale locale;
+        std::optional<double> value;
+    };
+    const std::optional<Reading>& lastReading() const { return reading_; }
+    void rememberReading(Reading reading) const { reading_ = std::move(reading); }
     void deselect() { setSelStart(selStart_); }
 
     std::function<void()> onChange;
@@ -211,6 +223,7 @@ class TextBox : public Control {
 
   private:
     QString text_;
+    mutable std::optional<Reading> reading_;
     int selStart_ = 0;
     int anchor_ = 0;
     bool selectedByUser_ = false;
