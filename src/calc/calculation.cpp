@@ -60,7 +60,7 @@ QString joined(const QStringList& words) {
     return words.join(QStringLiteral(", "));
 }
 
-QStringList names(const std::vector<NamedBox>& boxes) {
+QStringList nameList(const std::vector<NamedBox>& boxes) {
     QStringList list;
     for (const NamedBox& b : boxes) {
         list << b.name;
@@ -198,6 +198,12 @@ std::vector<NamedBox> namedBoxes(Mode mode) {
     add(n.ef1, AnswerBox::EF1, m.ef1, QStringLiteral("farine ou eau à ajouter"));
     add(n.ef2, AnswerBox::EF2, m.ef2);
     return boxes;
+}
+
+bool names(const NamedBox& box, const QString& word) {
+    QString own = word;
+    own.remove(u'(').remove(u')');
+    return box.name == plainWord(word) || box.boxName.compare(own, Qt::CaseInsensitive) == 0;
 }
 
 QString plainWord(QStringView word) {
@@ -348,16 +354,14 @@ std::vector<Repair> Calculator::run(const Request& request) {
     const std::vector<NamedBox> all = namedBoxes(request.mode);
     std::vector<Repair> repairs;
     for (const auto& [given, value] : request.inputs) {
-        const QString plain = plainWord(given);
-        const auto named = std::find_if(all.begin(), all.end(), [&](const NamedBox& b) {
-            return b.name == plain || b.boxName.compare(given, Qt::CaseInsensitive) == 0;
-        });
+        const auto named = std::find_if(all.begin(), all.end(),
+                                        [&](const NamedBox& b) { return names(b, given); });
         if (named == all.end()) {
             throw UsageError(
                 QStringLiteral("nom inconnu « %1 » pour le mode %2 ; les noms sont : %3")
                     .arg(given)
                     .arg(int(request.mode))
-                    .arg(joined(names(inputsShown(w, request.mode)))));
+                    .arg(joined(nameList(inputsShown(w, request.mode)))));
         }
         TextBox& box = boxOf(w, named->box);
         if (!box.reachable()) {
@@ -371,7 +375,7 @@ std::vector<Repair> Calculator::run(const Request& request) {
                                      "sont : %3")
                           .arg(named->name)
                           .arg(int(request.mode))
-                          .arg(joined(names(inputsShown(w, request.mode)))));
+                          .arg(joined(nameList(inputsShown(w, request.mode)))));
         }
         userPaste(box, value);
         if (box.text() != value) {

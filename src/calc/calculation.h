@@ -41,6 +41,8 @@ struct NamedBox {
 };
 // Every box the mode can show, in the order of the sentence.
 std::vector<NamedBox> namedBoxes(Mode mode);
+// Whether a word names the box: its short name, or its own name ("Q1", "EF2" or "EF(2)").
+bool names(const NamedBox& box, const QString& word);
 QString boxName(AnswerBox box);
 
 // The words accepted for a mode, a mass unit and a hydration unit; a UsageError for any other.

@@ -129,10 +129,9 @@ bool settingColumn(const QString& column) {
 }
 
 bool knownName(const QString& column) {
-    const QString plain = plainWord(column);
     for (const ModeRow& row : modeRows()) {
         for (const NamedBox& b : namedBoxes(row.mode)) {
-            if (b.name == plain || b.boxName.compare(column, Qt::CaseInsensitive) == 0) {
+            if (names(b, column)) {
                 return true;
             }
         }

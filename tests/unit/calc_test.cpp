@@ -161,6 +161,7 @@ TEST(Command, ErrorsAndRepairs) {
         {"--mode 1 hydratation=12345", 0, "H1 : « 12345 » remplacé par « 1234 »"},
         {"--mode 3 temperature-chaude=172", 0, "H2 : « 172 » remplacé par « 100 »"},
         {"--mode 1 Q1=1200", 0, ""},  // a box's own name
+        {"--mode 3 EF(2)=13 ef2=14", 0, ""},
         {"--mode 1 --unite1 fraction-farine hydratation=2 denominateur=-2", 3, ""},
     };
     for (const Row& row : rows) {
