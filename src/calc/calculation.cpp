@@ -353,7 +353,9 @@ std::vector<Repair> Calculator::run(const Request& request) {
 
     const std::vector<NamedBox> all = namedBoxes(request.mode);
     std::vector<Repair> repairs;
-    for (const auto& [given, value] : request.inputs) {
+    for (const auto& input : request.inputs) {
+        const QString& given = input.first;
+        const QString& value = input.second;
         const auto named = std::find_if(all.begin(), all.end(),
                                         [&](const NamedBox& b) { return names(b, given); });
         if (named == all.end()) {
@@ -394,7 +396,7 @@ std::vector<Repair> Calculator::run(const Request& request) {
     return repairs;
 }
 
-RecipeInputs recipeInputs(const Request::Recipe& r, const QLocale& locale, double* total) {
+RecipeInputs recipeInputs(const RecipeRequest& r, const QLocale& locale, double* total) {
     bool whole = false;
     const int pieces = locale.toInt(r.pieces.trimmed(), &whole);
     if (!whole || pieces < 1 || pieces > maximumPieces) {

@@ -54,6 +54,13 @@ QStringList hydrationUnitWords();
 // A word as the names are written: lower case, no accents, blanks and underscores as hyphens.
 QString plainWord(QStringView word);
 
+// A whole recipe around the dough (modes 1 and 6), set after the values: the pieces, the weight
+// of one and the baker's percentages, as typed.
+struct RecipeRequest {
+    QString pieces = QStringLiteral("1"), weight, salt = QStringLiteral("2"),
+            yeast = QStringLiteral("0");
+};
+
 struct Request {
     Mode mode = Mode::FlourAndWater;
     int massUnit = 0;  // 0: as start-up leaves it
@@ -61,13 +68,7 @@ struct Request {
     int hydrationUnit2 = 0;
     // In the order given: a name (or a box's name) and the text typed.
     std::vector<std::pair<QString, QString>> inputs;
-    // A whole recipe around the dough (modes 1 and 6), set after the values: the pieces, the
-    // weight of one and the baker's percentages, as typed.
-    struct Recipe {
-        QString pieces = QStringLiteral("1"), weight, salt = QStringLiteral("2"),
-                yeast = QStringLiteral("0");
-    };
-    std::optional<Recipe> recipe;
+    std::optional<RecipeRequest> recipe;
 };
 
 // One value repaired by the window as it would be in the window, in French.
@@ -99,7 +100,7 @@ class Calculator {
 };
 
 // The recipe's own inputs read by the locale: a UsageError, in French, for one out of its range.
-RecipeInputs recipeInputs(const Request::Recipe& recipe, const QLocale& locale, double* total);
+RecipeInputs recipeInputs(const RecipeRequest& recipe, const QLocale& locale, double* total);
 
 // The answer as the window's "Copier le calcul" gives it.
 QString answerText(const Window& w);

@@ -297,10 +297,10 @@ TEST(Command, AnswersAsTheWindowModelDoes) {
             if (request.hydrationUnit2 != 0) {
                 person->click(w.optionH(4 + request.hydrationUnit2));
             }
-            for (const auto& [name, value] : request.inputs) {
-                const auto b = std::find_if(boxes.begin(), boxes.end(), [&](const NamedBox& x) {
-                    return x.name == name || x.boxName == name;
-                });
+            for (const auto& input : request.inputs) {
+                const QString& value = input.second;
+                const auto b = std::find_if(boxes.begin(), boxes.end(),
+                                            [&](const NamedBox& x) { return names(x, input.first); });
                 QString display = b->boxName;
                 if (display.startsWith(u"EF")) {
                     display = QStringLiteral("EF(%1)").arg(display.back());
