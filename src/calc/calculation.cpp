@@ -30,7 +30,9 @@ struct NoPictures : PictureLoader {
     std::shared_ptr<const Picture> load(const QString&) override { return nullptr; }
 };
 
-TextBox& boxOf(Window& w, AnswerBox box) {
+// The window's box, const as the window is.
+template <class W>
+auto& boxOf(W& w, AnswerBox box) {
     switch (box) {
         case AnswerBox::Q1:
             return w.Q1;
@@ -497,7 +499,7 @@ QByteArray answerJson(const Window& w, const std::vector<Repair>& repairs) {
                              {"total", jsonNumber(table->total)},
                              {"hydratation_pate", jsonNumber(table->hydration[0])},
                              {"hydratation_farine", jsonNumber(table->hydration[1])},
-                             {"texte", jsonString(table->pieceText)}});
+                             {"texte", jsonString(table->piecesText)}});
     }
     const QString units =
         jsonObject({{"masse", jsonString(w.optionU(std::max<int>(1, w.UniteMasse)).caption())},
@@ -577,9 +579,8 @@ QStringList answerValues(const Window& w) {
         return QString();
     };
     values << (table ? QString::number(table->pieces) : QString())
-           << (table ? table->pieceText.mid(table->pieceText.indexOf(u'×') + 2).section(u' ', 0, 0)
-                     : QString())
-           << mass("farine") << mass("eau") << mass("levain") << mass("sel") << mass("levure")
+           << (table ? table->pieceWeightText : QString()) << mass("farine") << mass("eau")
+           << mass("levain") << mass("sel") << mass("levure")
            << (table ? table->totalText : QString())
            << (table ? table->hydrationTexts[1].section(u' ', 0, 0) : QString());
     values << (a.fault ? calculationText(w) : QString());
@@ -629,14 +630,10 @@ QString helpText(std::optional<Mode> only) {
             continue;
         }
         text += QStringLiteral("\nMode %1 : %2\n").arg(int(row.mode)).arg(modeCaption(row.mode));
-        Window w;
-        NoFiles files;
-        NoScreen screen;
-        NoPictures pictures;
-        Platform platform{files, screen, pictures};
-        bindHandlers(w, platform);
-        openWindow(w);
-        userClick(w.optionL(int(row.mode)));
+        // The mode clicked, to see which of its boxes take a value.
+        Calculator calculator(QLocale::c());
+        calculator.run({row.mode, 0, 0, 0, {}, std::nullopt});
+        const Window& w = calculator.window();
         for (const NamedBox& b : namedBoxes(row.mode)) {
             const bool denominator = b.box == AnswerBox::H1d || b.box == AnswerBox::H2d;
             const bool input = denominator || boxOf(w, b.box).reachable();

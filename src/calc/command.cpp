@@ -27,6 +27,23 @@ QLocale localeNamed(const QString& name) {
     return name == u"C" || name == u"POSIX" ? QLocale::c() : QLocale(name);
 }
 
+// The recipe's own words, as options (--pieces) and as a batch's columns (pieces).
+QStringList recipeWords() {
+    return {QStringLiteral("pieces"), QStringLiteral("poids"), QStringLiteral("sel"),
+            QStringLiteral("levure")};
+}
+
+// The request's recipe input a recipe word names (the recipe begun if need be), or null.
+QString* recipeField(Request& request, QStringView word) {
+    const qsizetype at = recipeWords().indexOf(word);
+    if (at < 0) {
+        return nullptr;
+    }
+    RecipeRequest& r = request.recipe ? *request.recipe : request.recipe.emplace();
+    QString* fields[] = {&r.pieces, &r.weight, &r.salt, &r.yeast};
+    return fields[at];
+}
+
 struct Options {
     std::optional<Mode> mode;
     Request request;
@@ -91,17 +108,10 @@ Options parse(const QStringList& arguments) {
             }
         } else if (word == u"--locale") {
             o.locale = localeNamed(takeValue());
-        } else if (word == u"--pieces" || word == u"--poids" || word == u"--sel" ||
-                   word == u"--levure") {
-            auto& recipe = o.request.recipe;
-            if (!recipe) {
-                recipe.emplace();
-            }
-            const QString v = takeValue();
-            (word == u"--pieces"  ? recipe->pieces
-             : word == u"--poids" ? recipe->weight
-             : word == u"--sel"   ? recipe->salt
-                                  : recipe->yeast) = v;
+        } else if (QString* field = word.startsWith(u"--")
+                                        ? recipeField(o.request, QStringView(word).mid(2))
+                                        : nullptr) {
+            *field = takeValue();
         } else if (word == u"--csv") {
             o.csv = takeValue();
         } else if (word.startsWith(u'-') && word.size() > 1 && !word.contains(u'=')) {
@@ -125,7 +135,7 @@ Options parse(const QStringList& arguments) {
 // The columns of a batch's header that are not values.
 bool settingColumn(const QString& column) {
     return column == u"mode" || column == u"masse" || column == u"unite1" || column == u"unite2" ||
-           column == u"pieces" || column == u"poids" || column == u"sel" || column == u"levure";
+           recipeWords().contains(column);
 }
 
 bool knownName(const QString& column) {
@@ -173,15 +183,8 @@ Request requestOf(const QStringList& columns, const QStringList& cells) {
             request.hydrationUnit1 = hydrationUnitNamed(cell);
         } else if (column == u"unite2") {
             request.hydrationUnit2 = hydrationUnitNamed(cell);
-        } else if (column == u"pieces" || column == u"poids" || column == u"sel" ||
-                   column == u"levure") {
-            if (!request.recipe) {
-                request.recipe.emplace();
-            }
-            (column == u"pieces"  ? request.recipe->pieces
-             : column == u"poids" ? request.recipe->weight
-             : column == u"sel"   ? request.recipe->salt
-                                  : request.recipe->yeast) = cell;
+        } else if (QString* field = recipeField(request, column)) {
+            *field = cell;
         } else {
             request.inputs.emplace_back(column, cell);
         }

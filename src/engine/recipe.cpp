@@ -9,11 +9,6 @@
 namespace fournil {
 namespace {
 
-// The step masses are rounded to: a gram, in grams or in kilograms (litres count as kilograms).
-double stepOf(const Window& w) {
-    return w.UniteMasse >= 2 ? 0.001 : 1.0;
-}
-
 double rounded(double value, double step) {
     return std::round(value / step) * step;
 }
@@ -21,10 +16,6 @@ double rounded(double value, double step) {
 QString decimals(const Window& w, double value, int digits) {
     const double scale = std::pow(10.0, digits);
     return unroundedText(std::round(value * scale) / scale, w.locale());
-}
-
-QString massText(const Window& w, double mass) {
-    return decimals(w, mass, w.UniteMasse >= 2 ? 3 : 0);
 }
 
 std::optional<double> shownNumber(const Window& w, AnswerBox box) {
@@ -36,16 +27,25 @@ std::optional<double> shownNumber(const Window& w, AnswerBox box) {
     return v && std::isfinite(*v) ? v : std::nullopt;
 }
 
-RecipeRow row(const char* name, bool part, bool flour, double mass) {
+RecipeRow row(const char* name, bool part, bool flour, double mass, double percent) {
     RecipeRow r;
     r.name = QString::fromUtf8(name);
     r.part = part;
     r.flour = flour;
     r.mass = mass;
+    r.percent = percent;
     return r;
 }
 
 }  // namespace
+
+double recipeStep(const Window& w) {
+    return w.UniteMasse >= 2 ? 0.001 : 1.0;
+}
+
+QString recipeUnit(const Window& w) {
+    return w.UniteMasse >= 2 ? QStringLiteral("kg") : QStringLiteral("gr");
+}
 
 bool recipeApplies(const Window& w) {
     return w.TypeCalcul == int(Mode::FlourAndWater) || w.TypeCalcul == int(Mode::DoughWithLevain);
@@ -66,12 +66,11 @@ std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& reci
     if (!recipeApplies(w) || a.fault || a.mode != w.TypeCalcul || recipe.pieces < 1) {
         return std::nullopt;
     }
-    const double step = stepOf(w);
+    const double step = recipeStep(w);
     RecipeTable t;
-    t.unit = w.optionU(std::max<int>(1, w.UniteMasse)).caption() == u"l/kg"
-                 ? QStringLiteral("kg")
-                 : w.optionU(std::max<int>(1, w.UniteMasse)).caption();
+    t.unit = recipeUnit(w);
     double flour = 0, water = 0;
+    // Masses first; each percentage once all the flour is known.
     std::vector<RecipeRow> rows;
     if (a.mode == int(Mode::FlourAndWater)) {
         const auto f = shownNumber(w, AnswerBox::Q2), e = shownNumber(w, AnswerBox::EF1);
@@ -80,8 +79,8 @@ std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& reci
         }
         flour = *f;
         water = *e;
-        rows.push_back(row("farine", false, true, flour));
-        rows.push_back(row("eau", false, false, water));
+        rows.push_back(row("farine", false, true, flour, 0));
+        rows.push_back(row("eau", false, false, water, 0));
     } else {
         const auto levain = shownNumber(w, AnswerBox::Q2), f = shownNumber(w, AnswerBox::EF1),
                    e = shownNumber(w, AnswerBox::EF2);
@@ -93,24 +92,24 @@ std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& reci
         const double levainFlour = *levain - levainWater;
         flour = *f + levainFlour;
         water = *e + levainWater;
-        rows.push_back(row("farine", false, true, *f));
-        rows.push_back(row("eau", false, false, *e));
-        rows.push_back(row("levain", false, false, *levain));
-        rows.push_back(row("dont farine", true, true, levainFlour));
-        rows.push_back(row("dont eau", true, false, levainWater));
+        rows.push_back(row("farine", false, true, *f, 0));
+        rows.push_back(row("eau", false, false, *e, 0));
+        rows.push_back(row("levain", false, false, *levain, 0));
+        rows.push_back(row("dont farine", true, true, levainFlour, 0));
+        rows.push_back(row("dont eau", true, false, levainWater, 0));
     }
     if (!(flour > 0) || water < 0) {
         return std::nullopt;
     }
-    rows.push_back(row("sel", false, false, rounded(flour * recipe.salt / 100, step)));
-    rows.push_back(row("levure", false, false, rounded(flour * recipe.yeast / 100, step)));
     for (RecipeRow& r : rows) {
         r.percent = r.mass / flour * 100;
-        // Salt and yeast are weighed from the percentages the baker gave, which they keep.
-        if (&r >= &rows[rows.size() - 2]) {
-            r.percent = &r == &rows.back() ? recipe.yeast : recipe.salt;
-        }
-        r.massText = massText(w, r.mass);
+    }
+    // Salt and yeast are weighed from the percentages the baker gave, which they keep.
+    rows.push_back(row("sel", false, false, rounded(flour * recipe.salt / 100, step), recipe.salt));
+    rows.push_back(
+        row("levure", false, false, rounded(flour * recipe.yeast / 100, step), recipe.yeast));
+    for (RecipeRow& r : rows) {
+        r.massText = decimals(w, r.mass, w.UniteMasse >= 2 ? 3 : 0);
         r.percentText = decimals(w, r.percent, 2);
         if (!r.part) {
             t.total += r.mass;
@@ -118,12 +117,14 @@ std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& reci
     }
     t.rows = std::move(rows);
     t.total = rounded(t.total, step);
-    t.totalText = massText(w, t.total);
+    t.totalText = decimals(w, t.total, w.UniteMasse >= 2 ? 3 : 0);
     t.pieces = recipe.pieces;
     t.pieceWeight = t.total / recipe.pieces;
-    t.pieceText = QStringLiteral("%1 × %2 %3")
-                      .arg(recipe.pieces)
-                      .arg(decimals(w, t.pieceWeight, w.UniteMasse >= 2 ? 3 : 1), t.unit);
+    t.pieceWeightText = decimals(w, t.pieceWeight, w.UniteMasse >= 2 ? 3 : 1);
+    t.piecesText =
+        QStringLiteral("%1 pâton%2 de %3 %4")
+            .arg(recipe.pieces)
+            .arg(recipe.pieces > 1 ? QStringLiteral("s") : QString(), t.pieceWeightText, t.unit);
     t.hydration = {water / (water + flour) * 100, water / flour * 100, water / (water + flour),
                    water / flour};
     t.hydrationTexts = {decimals(w, t.hydration[0], 1) + QStringLiteral(" % pâte"),
@@ -136,7 +137,7 @@ std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& reci
 double doughForTotal(const Window& w, const RecipeInputs& recipe, double total) {
     const double flourOfDough = 1.0 - double(w.FracEau1);
     const double dough = total / (1.0 + (recipe.salt + recipe.yeast) / 100 * flourOfDough);
-    return rounded(dough, stepOf(w));
+    return rounded(dough, recipeStep(w));
 }
 
 }  // namespace fournil

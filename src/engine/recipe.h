@@ -33,13 +33,19 @@ struct RecipeTable {
     QString totalText;
     QString unit;  // "gr", "kg", "l"
     int pieces = 1;
-    double pieceWeight = 0;  // the total divided by the pieces
-    QString pieceText;       // "6 × 250 gr"
+    double pieceWeight = 0;   // the total divided by the pieces
+    QString pieceWeightText;  // "250"
+    QString piecesText;       // "6 pâtons de 250 gr"
     // All the water over all the flour, in the four units: % pâte, % farine, fraction pâte,
     // fraction farine.
     std::array<double, 4> hydration{};
     std::array<QString, 4> hydrationTexts;
 };
+
+// What the table weighs to (a gram, in grams or kilograms; litres count as kilograms) and the
+// unit it writes.
+double recipeStep(const Window& w);
+QString recipeUnit(const Window& w);
 
 // Whether the mode shown is a dough the recipe can be made around: modes 1 and 6.
 bool recipeApplies(const Window& w);

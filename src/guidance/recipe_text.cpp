@@ -16,10 +16,7 @@ QStringList recipeLines(const RecipeTable& t) {
         mass = std::max(mass, row.massText.size());
     }
     QStringList lines;
-    lines << QStringLiteral("Recette : %1 pâton%2 de %3")
-                 .arg(t.pieces)
-                 .arg(t.pieces > 1 ? QStringLiteral("s") : QString())
-                 .arg(t.pieceText.mid(t.pieceText.indexOf(u'×') + 2));
+    lines << QStringLiteral("Recette : ") + t.piecesText;
     for (const RecipeRow& row : t.rows) {
         const QString label = (row.part ? QStringLiteral("  ") : QString()) + row.name;
         lines << QStringLiteral("%1 %2 %3  %4 %")

@@ -23,11 +23,7 @@ QString recipeHtml(const RecipeTable& t) {
                        "<table cellpadding=\"5\" border=\"1\" cellspacing=\"0\" width=\"100%\" "
                        "style=\"font-size: 17pt\"><tr><th align=\"left\">Ingrédient</th>"
                        "<th align=\"right\">Masse</th><th align=\"right\">% farine</th></tr>")
-                       .arg(QStringLiteral("%1 pâton%2 de %3")
-                                .arg(t.pieces)
-                                .arg(t.pieces > 1 ? QStringLiteral("s") : QString())
-                                .arg(t.pieceText.mid(t.pieceText.indexOf(u'×') + 2))
-                                .toHtmlEscaped());
+                       .arg(t.piecesText.toHtmlEscaped());
     for (const RecipeRow& row : t.rows) {
         const QString size = row.part ? QStringLiteral(" style=\"font-size: 13pt\"") : QString();
         html += QStringLiteral(

@@ -16,16 +16,6 @@
 #include <cmath>
 
 namespace fournil::qt {
-namespace {
-
-QString massUnit(const Window& w) {
-    return w.optionU(std::max<int>(1, w.UniteMasse)).caption() == u"l/kg"
-               ? QStringLiteral("kg")
-               : w.optionU(std::max<int>(1, w.UniteMasse)).caption();
-}
-
-}  // namespace
-
 RecipeDialog::RecipeDialog(Window& model, QWidget* parent) : QDialog(parent), model_(model) {
     setObjectName(QStringLiteral("recipeDialog"));
     setWindowTitle(QStringLiteral("Recette complète"));
@@ -145,7 +135,7 @@ void RecipeDialog::apply() {
 }
 
 void RecipeDialog::refresh() {
-    weightUnit_->setText(massUnit(model_));
+    weightUnit_->setText(recipeUnit(model_));
     const auto table = recipeTable(model_);
     table_->setRowCount(0);
     if (!table) {
@@ -155,11 +145,9 @@ void RecipeDialog::refresh() {
         read();
         return;
     }
-    summary_->setText(QStringLiteral("%1 pâton%2 de %3 · hydratation totale %4 · %5")
-                          .arg(table->pieces)
-                          .arg(table->pieces > 1 ? QStringLiteral("s") : QString())
-                          .arg(table->pieceText.mid(table->pieceText.indexOf(u'×') + 2),
-                               table->hydrationTexts[1], table->hydrationTexts[0]));
+    summary_->setText(
+        QStringLiteral("%1 · hydratation totale %2 · %3")
+            .arg(table->piecesText, table->hydrationTexts[1], table->hydrationTexts[0]));
     const auto add = [&](const QString& name, const QString& mass, const QString& percent) {
         const int row = table_->rowCount();
         table_->insertRow(row);

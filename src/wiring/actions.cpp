@@ -128,7 +128,7 @@ void applyRecipe(Window& w, const RecipeInputs& recipe, double total) {
         for (int attempt = 0; attempt < 4; ++attempt) {
             userPaste(w.Q1, unroundedText(dough, w.locale()));
             const auto table = recipeTable(w);
-            const double step = w.UniteMasse >= 2 ? 0.001 : 1.0;
+            const double step = recipeStep(w);
             if (!table || std::abs(table->total - total) < step / 2) {
                 break;
             }

@@ -160,6 +160,13 @@ std::optional<QString> brokenLaw(const Window& w) {
     return std::nullopt;
 }
 
+bool writesUnplainNumber(const QString& text) {
+    static const QRegularExpression exponent(QStringLiteral("\\d[eE][-+]?\\d"));
+    static const QRegularExpression notFinite(QStringLiteral("\\b(nan|inf)"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    return text.contains(exponent) || text.contains(notFinite);
+}
+
 std::optional<QString> brokenCopy(const Window& w) {
     const QString& copied = w.clipboard();
     const auto* box = dynamic_cast<const TextBox*>(w.focus());
@@ -169,10 +176,7 @@ std::optional<QString> brokenCopy(const Window& w) {
         return copied == selected ? std::nullopt
                                   : std::optional(QStringLiteral("the copy is not the selection"));
     }
-    static const QRegularExpression exponent(QStringLiteral("\\d[eE][-+]?\\d"));
-    static const QRegularExpression notFinite(QStringLiteral("\\b(nan|inf)"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    if (copied.contains(exponent) || copied.contains(notFinite)) {
+    if (writesUnplainNumber(copied)) {
         return QStringLiteral("the copy holds a number that is not plain: ") + copied;
     }
     const Answer& a = w.answer;

@@ -24,6 +24,9 @@ std::optional<QString> brokenLaw(const Window& w);
 // correction show and no "nan", "inf" or exponent. The first fault, in words.
 std::optional<QString> brokenCopy(const Window& w);
 
+// Whether a text writes a number with an exponent, or "nan" or "inf": never a plain number.
+bool writesUnplainNumber(const QString& text);
+
 // After an event: the laws of the answer, and those of the copy when the event was Ctrl+C.
 std::optional<QString> brokenAfter(const Window& w, const UserEvent& event);
 
