@@ -115,8 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         static testing::BareMachine machine;
         Window w;
         const auto locales = events::localeNames();
-        w.setLocale(events::localeNamed(
-            QString::fromLatin1(locales[in.below(std::uint32_t(locales.size()))])));
+        w.setLocale(
+            *localeNamed(QString::fromLatin1(locales[in.below(std::uint32_t(locales.size()))])));
         bindHandlers(w, machine.platform);
         openWindow(w);
         checkPromises(w);

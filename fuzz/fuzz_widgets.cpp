@@ -4,6 +4,7 @@
 // every event both must show the same thing, property by property, and the answer keep its laws.
 
 #include "differences.h"
+#include "engine/numbers.h"
 #include "laws.h"
 #include "session.h"
 #include "user_event_generator.h"
@@ -47,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         events::ByteSource in(data, size);
         const auto locales = events::localeNames();
         SessionSettings settings;
-        settings.locale = events::localeNamed(
-            QString::fromLatin1(locales[in.below(std::uint32_t(locales.size()))]));
+        settings.locale =
+            *localeNamed(QString::fromLatin1(locales[in.below(std::uint32_t(locales.size()))]));
         auto model = makeModelSession(settings);
         auto widgets = makeWidgetSession(settings);
         for (int n = 0; n <= maximumEvents; ++n) {

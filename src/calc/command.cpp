@@ -1,7 +1,9 @@
 #include "calc/command.h"
 
-#include "calc/calculation.h"
+#include "calc/calculator.h"
 #include "calc/csv.h"
+#include "calc/formats.h"
+#include "calc/options.h"
 
 #include <algorithm>
 #include <future>
@@ -13,8 +15,6 @@
 namespace fournil::calc {
 namespace {
 
-enum class Format { Text, Json, Csv };
-
 constexpr int answered = 0;
 constexpr int misused = 2;
 constexpr int impossible = 3;
@@ -23,122 +23,7 @@ QByteArray utf8(const QString& text) {
     return text.toUtf8();
 }
 
-QLocale localeNamed(const QString& name) {
-    return name == u"C" || name == u"POSIX" ? QLocale::c() : QLocale(name);
-}
-
-// The recipe's own words, as options (--pieces) and as a batch's columns (pieces).
-QStringList recipeWords() {
-    return {QStringLiteral("pieces"), QStringLiteral("poids"), QStringLiteral("sel"),
-            QStringLiteral("levure")};
-}
-
-// The request's recipe input a recipe word names (the recipe begun if need be), or null.
-QString* recipeField(Request& request, QStringView word) {
-    const qsizetype at = recipeWords().indexOf(word);
-    if (at < 0) {
-        return nullptr;
-    }
-    RecipeRequest& r = request.recipe ? *request.recipe : request.recipe.emplace();
-    QString* fields[] = {&r.pieces, &r.weight, &r.salt, &r.yeast};
-    return fields[at];
-}
-
-struct Options {
-    std::optional<Mode> mode;
-    Request request;
-    Format format = Format::Text;
-    std::optional<QString> csv;
-    std::optional<QLocale> locale;
-    bool help = false;
-    bool version = false;
-};
-
-QStringList optionNames() {
-    return {QStringLiteral("--mode"),   QStringLiteral("--masse"),  QStringLiteral("--unite1"),
-            QStringLiteral("--unite2"), QStringLiteral("--format"), QStringLiteral("--locale"),
-            QStringLiteral("--csv"),    QStringLiteral("--help"),   QStringLiteral("--version")};
-}
-
-Options parse(const QStringList& arguments) {
-    Options o;
-    std::vector<std::pair<QString, QString>> inputs;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString word = arguments[i];
-        QString value;
-        bool hasValue = false;
-        if (word.startsWith(QStringLiteral("--")) && word.contains(u'=')) {
-            value = word.mid(word.indexOf(u'=') + 1);
-            word = word.left(word.indexOf(u'='));
-            hasValue = true;
-        }
-        const auto takeValue = [&]() -> QString {
-            if (hasValue) {
-                return value;
-            }
-            if (i + 1 >= arguments.size()) {
-                throw UsageError(QStringLiteral("%1 attend une valeur").arg(word));
-            }
-            return arguments[++i];
-        };
-        if (word == u"--help" || word == u"-h") {
-            o.help = true;
-        } else if (word == u"--version") {
-            o.version = true;
-        } else if (word == u"--mode") {
-            o.mode = modeNamed(takeValue());
-        } else if (word == u"--masse") {
-            o.request.massUnit = massUnitNamed(takeValue());
-        } else if (word == u"--unite1") {
-            o.request.hydrationUnit1 = hydrationUnitNamed(takeValue());
-        } else if (word == u"--unite2") {
-            o.request.hydrationUnit2 = hydrationUnitNamed(takeValue());
-        } else if (word == u"--format") {
-            const QString f = takeValue();
-            if (f == u"texte") {
-                o.format = Format::Text;
-            } else if (f == u"json") {
-                o.format = Format::Json;
-            } else if (f == u"csv") {
-                o.format = Format::Csv;
-            } else {
-                throw UsageError(
-                    QStringLiteral("format inconnu « %1 » ; les formats sont : texte, json, csv")
-                        .arg(f));
-            }
-        } else if (word == u"--locale") {
-            o.locale = localeNamed(takeValue());
-        } else if (QString* field = word.startsWith(u"--")
-                                        ? recipeField(o.request, QStringView(word).mid(2))
-                                        : nullptr) {
-            *field = takeValue();
-        } else if (word == u"--csv") {
-            o.csv = takeValue();
-        } else if (word.startsWith(u'-') && word.size() > 1 && !word.contains(u'=')) {
-            throw UsageError(QStringLiteral("option inconnue « %1 » ; les options sont : %2")
-                                 .arg(word, optionNames().join(QStringLiteral(", "))));
-        } else if (const qsizetype eq = arguments[i].indexOf(u'='); eq > 0) {
-            inputs.emplace_back(arguments[i].left(eq), arguments[i].mid(eq + 1));
-        } else {
-            throw UsageError(
-                QStringLiteral("« %1 » n'est ni une option ni NOM=VALEUR (voir --help)")
-                    .arg(arguments[i]));
-        }
-    }
-    o.request.inputs = std::move(inputs);
-    if (o.mode) {
-        o.request.mode = *o.mode;
-    }
-    return o;
-}
-
-// The columns of a batch's header that are not values.
-bool settingColumn(const QString& column) {
-    return column == u"mode" || column == u"masse" || column == u"unite1" || column == u"unite2" ||
-           recipeWords().contains(column);
-}
-
-bool knownName(const QString& column) {
+bool knownColumn(const QString& column) {
     for (const ModeRow& row : modeRows()) {
         for (const NamedBox& b : namedBoxes(row.mode)) {
             if (names(b, column)) {
@@ -149,16 +34,40 @@ bool knownName(const QString& column) {
     return false;
 }
 
-QStringList allNames() {
-    QStringList names;
-    for (const ModeRow& row : modeRows()) {
-        for (const NamedBox& b : namedBoxes(row.mode)) {
-            if (!names.contains(b.name)) {
-                names << b.name;
-            }
-        }
+// A batch's header as the rows are read: the settings' columns by their plain word, the values'
+// as they came; a UsageError for a column that names nothing.
+QStringList batchColumns(const std::optional<QStringList>& header) {
+    if (!header || !header->contains(QStringLiteral("mode"))) {
+        throw UsageError(QStringLiteral("l'en-tête du fichier CSV doit nommer la colonne mode"));
     }
-    return names;
+    QStringList columns;
+    for (const QString& column : *header) {
+        const QString name = plainWord(column);
+        const bool setting = settingColumns().contains(name);
+        if (!setting && !knownColumn(column)) {
+            throw UsageError(QStringLiteral("colonne inconnue « %1 » ; les colonnes sont : %2")
+                                 .arg(column, joined(settingColumns() + allBoxNames())));
+        }
+        columns << (setting ? name : column);
+    }
+    return columns;
+}
+
+// A cell of a setting's column into the request; false for a value's column.
+bool takeSetting(Request& request, const QString& column, const QString& cell) {
+    if (column == u"masse") {
+        request.massUnit = massUnitNamed(cell);
+    } else if (column == u"unite1") {
+        request.hydrationUnit1 = hydrationUnitNamed(cell);
+    } else if (column == u"unite2") {
+        request.hydrationUnit2 = hydrationUnitNamed(cell);
+    } else if (const auto field = recipeFieldNamed(column)) {
+        RecipeRequest& r = request.recipe ? *request.recipe : request.recipe.emplace();
+        r[*field] = cell;
+    } else {
+        return false;
+    }
+    return true;
 }
 
 // A row of a batch as a request: the mode, the units, then the values left to right.
@@ -177,15 +86,7 @@ Request requestOf(const QStringList& columns, const QStringList& cells) {
             hasMode = true;
         } else if (cell.isEmpty()) {
             continue;  // not given: the box keeps its start-up text
-        } else if (column == u"masse") {
-            request.massUnit = massUnitNamed(cell);
-        } else if (column == u"unite1") {
-            request.hydrationUnit1 = hydrationUnitNamed(cell);
-        } else if (column == u"unite2") {
-            request.hydrationUnit2 = hydrationUnitNamed(cell);
-        } else if (QString* field = recipeField(request, column)) {
-            *field = cell;
-        } else {
+        } else if (!takeSetting(request, column, cell)) {
             request.inputs.emplace_back(column, cell);
         }
     }
@@ -195,67 +96,49 @@ Request requestOf(const QStringList& columns, const QStringList& cells) {
     return request;
 }
 
-int batch(const QByteArray& bytes, const QLocale& locale, const Streams& io) {
-    CsvReader reader(bytes);
-    int line = 0;
-    const auto header = reader.next(line);
-    if (!header || !header->contains(QStringLiteral("mode"))) {
-        throw UsageError(QStringLiteral("l'en-tête du fichier CSV doit nommer la colonne mode"));
-    }
-    QStringList columns;
-    for (const QString& column : *header) {
-        const QString name = plainWord(column);
-        if (!settingColumn(name) && !knownName(column)) {
-            throw UsageError(QStringLiteral("colonne inconnue « %1 » ; les colonnes sont : mode, "
-                                            "masse, unite1, unite2, pieces, poids, sel, levure, "
-                                            "%2")
-                                 .arg(column, allNames().join(QStringLiteral(", "))));
-        }
-        columns << (settingColumn(name) ? name : column);
-    }
-    const QStringList outputs = answerColumns();
-    io.out(utf8(csvRecord(*header + outputs)));
+struct Row {
+    int line;
+    QStringList cells;
+};
 
-    struct Row {
-        int line;
-        QStringList cells;
-    };
+struct Batch {
+    const Format& format;
+    QStringList columns;
     std::vector<Row> rows;
-    while (auto record = reader.next(line)) {
-        if (!(record->size() == 1 && record->front().isEmpty())) {  // not a blank line
-            rows.push_back({line, std::move(*record)});
+
+    // The rows from `from` to `to`, each answered or refused, in their order.
+    QByteArray play(Calculator& calculator, std::size_t from, std::size_t to, int& bad) const {
+        QString out;
+        for (std::size_t r = from; r < to; ++r) {
+            const Row& row = rows[r];
+            if (r > 0) {
+                out += QString::fromUtf16(format.between);
+            }
+            try {
+                const std::vector<Repair> repairs = calculator.run(requestOf(columns, row.cells));
+                out += format.answer(row.cells, calculator.window(), repairs);
+            } catch (const UsageError& e) {
+                ++bad;
+                out += format.refused(
+                    row.cells, QStringLiteral("ligne %1 : %2").arg(row.line).arg(e.message()));
+            }
         }
+        return utf8(out);
     }
-    // Each worker has a window of its own; the rows go out in their order, block by block.
+};
+
+// Each worker has a window of its own; the rows go out in their order, block by block.
+int playAll(const Batch& batch, const QLocale& locale, const Streams& io) {
     const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
     std::vector<std::unique_ptr<Calculator>> calculators;
     for (unsigned i = 0; i < workers; ++i) {
         calculators.push_back(std::make_unique<Calculator>(locale));
     }
-    const auto play = [&](Calculator& calculator, std::size_t from, std::size_t to, int& bad) {
-        QString out;
-        for (std::size_t r = from; r < to; ++r) {
-            const Row& row = rows[r];
-            QStringList values;
-            try {
-                calculator.run(requestOf(columns, row.cells));
-                values = answerValues(calculator.window());
-            } catch (const UsageError& e) {
-                ++bad;
-                for (qsizetype i = 0; i + 1 < outputs.size(); ++i) {
-                    values << QString();
-                }
-                values << QStringLiteral("ligne %1 : %2").arg(row.line).arg(e.message());
-            }
-            // The input's own cells as they came, then the answer.
-            out += csvRecord(row.cells + values);
-        }
-        return utf8(out);
-    };
     constexpr std::size_t block = 4096;
+    const std::size_t count = batch.rows.size();
     int bad = 0;
-    for (std::size_t first = 0; first < rows.size(); first += block) {
-        const std::size_t last = std::min(rows.size(), first + block);
+    for (std::size_t first = 0; first < count; first += block) {
+        const std::size_t last = std::min(count, first + block);
         const std::size_t share = (last - first + workers - 1) / workers;
         std::vector<std::future<QByteArray>> parts;
         std::vector<int> failures(workers, 0);
@@ -263,10 +146,10 @@ int batch(const QByteArray& bytes, const QLocale& locale, const Streams& io) {
             const std::size_t from = std::min(last, first + i * share);
             const std::size_t to = std::min(last, from + share);
             parts.push_back(std::async(std::launch::async, [&, i, from, to] {
-                return play(*calculators[i], from, to, failures[i]);
+                return batch.play(*calculators[i], from, to, failures[i]);
             }));
         }
-        io.out(play(*calculators[0], first, std::min(last, first + share), failures[0]));
+        io.out(batch.play(*calculators[0], first, std::min(last, first + share), failures[0]));
         for (auto& part : parts) {
             io.out(part.get());
         }
@@ -274,7 +157,21 @@ int batch(const QByteArray& bytes, const QLocale& locale, const Streams& io) {
             bad += f;
         }
     }
-    const auto rowCount = rows.size();
+    return bad;
+}
+
+int batch(const QByteArray& bytes, const Format& format, const QLocale& locale, const Streams& io) {
+    CsvReader reader(bytes);
+    int line = 0;
+    const auto header = reader.next(line);
+    Batch b{format, batchColumns(header), {}};
+    io.out(utf8(format.header(*header)));
+    while (auto record = reader.next(line)) {
+        if (!(record->size() == 1 && record->front().isEmpty())) {  // not a blank line
+            b.rows.push_back({line, std::move(*record)});
+        }
+    }
+    const int bad = playAll(b, locale, io);
     if (reader.unterminated()) {
         io.err(
             utf8(QStringLiteral("fournil-calc : le fichier CSV finit dans un champ entre "
@@ -283,9 +180,27 @@ int batch(const QByteArray& bytes, const QLocale& locale, const Streams& io) {
     if (bad > 0) {
         io.err(utf8(QStringLiteral("fournil-calc : %1 ligne(s) en erreur sur %2\n")
                         .arg(bad)
-                        .arg(rowCount)));
+                        .arg(b.rows.size())));
     }
     return answered;
+}
+
+int single(const Options& o, const QLocale& locale, const Streams& io) {
+    if (!o.mode) {
+        throw UsageError(
+            QStringLiteral("--mode N manque ; les modes vont %1 (voir --help)").arg(modeRange()));
+    }
+    Calculator calculator(locale);
+    const std::vector<Repair> repairs = calculator.run(o.request);
+    for (const Repair& r : repairs) {
+        io.err(utf8(QStringLiteral("fournil-calc : ") + r.line() + u'\n'));
+    }
+    const Window& w = calculator.window();
+    const Format& format = o.format != nullptr ? *o.format : textFormat();
+    const QStringList settings = {QString::number(int(o.request.mode)), massUnitShown(w),
+                                  hydrationUnitShown(w, 1), hydrationUnitShown(w, 2)};
+    io.out(utf8(format.header(settingColumns().mid(0, 4)) + format.answer(settings, w, repairs)));
+    return answerFailed(w) ? impossible : answered;
 }
 
 }  // namespace
@@ -302,46 +217,15 @@ int runCommand(const QStringList& arguments, const Streams& io, const QLocale& u
             io.out(QByteArrayLiteral("fournil-calc " FOURNIL_VERSION "\n"));
             return answered;
         }
-        if (o.csv) {
-            const auto bytes = io.read(*o.csv);
-            if (!bytes) {
-                io.err(
-                    utf8(QStringLiteral("fournil-calc : impossible de lire « %1 »\n").arg(*o.csv)));
-                return misused;
-            }
-            return batch(*bytes, locale, io);
+        if (!o.csv) {
+            return single(o, locale, io);
         }
-        if (!o.mode) {
-            throw UsageError(
-                QStringLiteral("--mode N manque ; les modes vont de 1 à 6 (voir "
-                               "--help)"));
+        const auto bytes = io.read(*o.csv);
+        if (!bytes) {
+            io.err(utf8(QStringLiteral("fournil-calc : impossible de lire « %1 »\n").arg(*o.csv)));
+            return misused;
         }
-        Calculator calculator(locale);
-        const std::vector<Repair> repairs = calculator.run(o.request);
-        for (const Repair& r : repairs) {
-            io.err(utf8(QStringLiteral("fournil-calc : ") + r.line() + u'\n'));
-        }
-        const Window& w = calculator.window();
-        switch (o.format) {
-            case Format::Text:
-                io.out(utf8(answerText(w) + u'\n'));
-                break;
-            case Format::Json:
-                io.out(answerJson(w, repairs));
-                break;
-            case Format::Csv: {
-                const QStringList settings = {QString::number(int(o.request.mode)),
-                                              w.optionU(std::max<int>(1, w.UniteMasse)).caption(),
-                                              hydrationUnitShown(w, 1), hydrationUnitShown(w, 2)};
-                io.out(
-                    utf8(csvRecord(QStringList{QStringLiteral("mode"), QStringLiteral("masse"),
-                                               QStringLiteral("unite1"), QStringLiteral("unite2")} +
-                                   answerColumns())));
-                io.out(utf8(csvRecord(settings + answerValues(w))));
-                break;
-            }
-        }
-        return answerFailed(w) ? impossible : answered;
+        return batch(*bytes, o.format != nullptr ? *o.format : csvFormat(), locale, io);
     } catch (const UsageError& e) {
         io.err(utf8(QStringLiteral("fournil-calc : ") + e.message() + u'\n'));
         return misused;

@@ -199,4 +199,16 @@ QString unroundedText(double value, const QLocale& locale) {
     return text;
 }
 
+std::optional<QLocale> localeNamed(QStringView name) {
+    const QStringView base = name.split(u'.').front().split(u'@').front();
+    if (base == u"C" || base == u"POSIX") {
+        return QLocale::c();
+    }
+    const QLocale locale(base.toString());
+    if (locale.language() == QLocale::C || base.isEmpty()) {
+        return std::nullopt;
+    }
+    return locale;
+}
+
 }  // namespace fournil

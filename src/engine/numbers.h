@@ -33,4 +33,8 @@ QString roundedText(double value);
 // separator, no thousands separator, never an exponent.
 QString unroundedText(double value, const QLocale& locale);
 
+// The locale a person names: "C" or "POSIX", or a language with its territory ("fr_FR", and
+// "fr_FR.UTF-8" as the environment writes it); nothing for a name Qt does not know.
+std::optional<QLocale> localeNamed(QStringView name);
+
 }  // namespace fournil

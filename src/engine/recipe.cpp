@@ -27,14 +27,52 @@ std::optional<double> shownNumber(const Window& w, AnswerBox box) {
     return v && std::isfinite(*v) ? v : std::nullopt;
 }
 
-RecipeRow row(const char* name, bool part, bool flour, double mass, double percent) {
+RecipeRow row(Ingredient ingredient, double mass, double percent = 0) {
     RecipeRow r;
-    r.name = QString::fromUtf8(name);
-    r.part = part;
-    r.flour = flour;
+    r.ingredient = ingredient;
+    r.part = isLevainPart(ingredient);
+    r.flour = ingredient == Ingredient::Flour || ingredient == Ingredient::LevainFlour;
     r.mass = mass;
     r.percent = percent;
     return r;
+}
+
+RecipeShape shapeShown(const Window& w) {
+    const ModeRow* row = findModeRow(w.TypeCalcul);
+    return row != nullptr ? row->recipe : RecipeShape::None;
+}
+
+// The dough's rows from the sentence's results, with all its flour and water; nothing where a
+// result is not a number.
+std::optional<std::vector<RecipeRow>> doughRows(const Window& w, double& flour, double& water) {
+    std::vector<RecipeRow> rows;
+    if (shapeShown(w) == RecipeShape::FlourAndWater) {
+        const auto f = shownNumber(w, AnswerBox::Q2), e = shownNumber(w, AnswerBox::EF1);
+        if (!f || !e) {
+            return std::nullopt;
+        }
+        flour = *f;
+        water = *e;
+        rows.push_back(row(Ingredient::Flour, flour));
+        rows.push_back(row(Ingredient::Water, water));
+        return rows;
+    }
+    const auto levain = shownNumber(w, AnswerBox::Q2), f = shownNumber(w, AnswerBox::EF1),
+               e = shownNumber(w, AnswerBox::EF2);
+    if (!levain || !f || !e) {
+        return std::nullopt;
+    }
+    // The levain's water by its own hydration, as the sentence's balance counts it.
+    const double levainWater = rounded(*levain * double(w.FracEau2), recipeStep(w));
+    const double levainFlour = *levain - levainWater;
+    flour = *f + levainFlour;
+    water = *e + levainWater;
+    rows.push_back(row(Ingredient::Flour, *f));
+    rows.push_back(row(Ingredient::Water, *e));
+    rows.push_back(row(Ingredient::Levain, *levain));
+    rows.push_back(row(Ingredient::LevainFlour, levainFlour));
+    rows.push_back(row(Ingredient::LevainWater, levainWater));
+    return rows;
 }
 
 }  // namespace
@@ -48,13 +86,16 @@ QString recipeUnit(const Window& w) {
 }
 
 bool recipeApplies(const Window& w) {
-    return w.TypeCalcul == int(Mode::FlourAndWater) || w.TypeCalcul == int(Mode::DoughWithLevain);
+    return shapeShown(w) != RecipeShape::None;
 }
 
-QString recipeUnavailableReason() {
-    return QStringLiteral(
-        "La recette complète se fait autour d'une pâte : choisissez « proportions "
-        "eau/farine » ou « proportion pâte /levain ».");
+const RecipeRow* RecipeTable::find(Ingredient ingredient) const {
+    for (const RecipeRow& r : rows) {
+        if (r.ingredient == ingredient) {
+            return &r;
+        }
+    }
+    return nullptr;
 }
 
 std::optional<RecipeTable> recipeTable(const Window& w) {
@@ -71,33 +112,11 @@ std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& reci
     t.unit = recipeUnit(w);
     double flour = 0, water = 0;
     // Masses first; each percentage once all the flour is known.
-    std::vector<RecipeRow> rows;
-    if (a.mode == int(Mode::FlourAndWater)) {
-        const auto f = shownNumber(w, AnswerBox::Q2), e = shownNumber(w, AnswerBox::EF1);
-        if (!f || !e) {
-            return std::nullopt;
-        }
-        flour = *f;
-        water = *e;
-        rows.push_back(row("farine", false, true, flour, 0));
-        rows.push_back(row("eau", false, false, water, 0));
-    } else {
-        const auto levain = shownNumber(w, AnswerBox::Q2), f = shownNumber(w, AnswerBox::EF1),
-                   e = shownNumber(w, AnswerBox::EF2);
-        if (!levain || !f || !e) {
-            return std::nullopt;
-        }
-        // The levain's water by its own hydration, as the sentence's balance counts it.
-        const double levainWater = rounded(*levain * double(w.FracEau2), step);
-        const double levainFlour = *levain - levainWater;
-        flour = *f + levainFlour;
-        water = *e + levainWater;
-        rows.push_back(row("farine", false, true, *f, 0));
-        rows.push_back(row("eau", false, false, *e, 0));
-        rows.push_back(row("levain", false, false, *levain, 0));
-        rows.push_back(row("dont farine", true, true, levainFlour, 0));
-        rows.push_back(row("dont eau", true, false, levainWater, 0));
+    auto dough = doughRows(w, flour, water);
+    if (!dough) {
+        return std::nullopt;
     }
+    std::vector<RecipeRow> rows = std::move(*dough);
     if (!(flour > 0) || water < 0) {
         return std::nullopt;
     }
@@ -105,9 +124,8 @@ std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& reci
         r.percent = r.mass / flour * 100;
     }
     // Salt and yeast are weighed from the percentages the baker gave, which they keep.
-    rows.push_back(row("sel", false, false, rounded(flour * recipe.salt / 100, step), recipe.salt));
-    rows.push_back(
-        row("levure", false, false, rounded(flour * recipe.yeast / 100, step), recipe.yeast));
+    rows.push_back(row(Ingredient::Salt, rounded(flour * recipe.salt / 100, step), recipe.salt));
+    rows.push_back(row(Ingredient::Yeast, rounded(flour * recipe.yeast / 100, step), recipe.yeast));
     for (RecipeRow& r : rows) {
         r.massText = decimals(w, r.mass, w.UniteMasse >= 2 ? 3 : 0);
         r.percentText = decimals(w, r.percent, 2);
@@ -121,23 +139,11 @@ std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& reci
     t.pieces = recipe.pieces;
     t.pieceWeight = t.total / recipe.pieces;
     t.pieceWeightText = decimals(w, t.pieceWeight, w.UniteMasse >= 2 ? 3 : 1);
-    t.piecesText =
-        QStringLiteral("%1 pâton%2 de %3 %4")
-            .arg(recipe.pieces)
-            .arg(recipe.pieces > 1 ? QStringLiteral("s") : QString(), t.pieceWeightText, t.unit);
     t.hydration = {water / (water + flour) * 100, water / flour * 100, water / (water + flour),
                    water / flour};
-    t.hydrationTexts = {decimals(w, t.hydration[0], 1) + QStringLiteral(" % pâte"),
-                        decimals(w, t.hydration[1], 1) + QStringLiteral(" % farine"),
-                        QStringLiteral("fraction pâte ") + decimals(w, t.hydration[2], 3),
-                        QStringLiteral("fraction farine ") + decimals(w, t.hydration[3], 3)};
+    t.hydrationTexts = {decimals(w, t.hydration[0], 1), decimals(w, t.hydration[1], 1),
+                        decimals(w, t.hydration[2], 3), decimals(w, t.hydration[3], 3)};
     return t;
-}
-
-double doughForTotal(const Window& w, const RecipeInputs& recipe, double total) {
-    const double flourOfDough = 1.0 - double(w.FracEau1);
-    const double dough = total / (1.0 + (recipe.salt + recipe.yeast) / 100 * flourOfDough);
-    return rounded(dough, recipeStep(w));
 }
 
 }  // namespace fournil

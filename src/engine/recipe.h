@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -17,9 +18,25 @@ namespace fournil {
 
 class Window;
 
+// What a row of the table weighs; its name for people is rendered in guidance.
+enum class Ingredient : std::uint8_t {
+    Flour,
+    Water,
+    Levain,
+    LevainFlour,
+    LevainWater,
+    Salt,
+    Yeast
+};
+
+// The levain's own flour or water, counted in the levain.
+constexpr bool isLevainPart(Ingredient i) {
+    return i == Ingredient::LevainFlour || i == Ingredient::LevainWater;
+}
+
 struct RecipeRow {
-    QString name;         // "farine", "eau", "levain", "dont farine", "sel" …
-    bool part = false;    // the levain's own flour or water, counted in the levain
+    Ingredient ingredient = Ingredient::Flour;
+    bool part = false;    // isLevainPart(ingredient)
     bool flour = false;   // counts in all the flour (100 % together)
     double mass = 0;      // rounded to whole units
     double percent = 0;   // of all the flour
@@ -35,11 +52,13 @@ struct RecipeTable {
     int pieces = 1;
     double pieceWeight = 0;   // the total divided by the pieces
     QString pieceWeightText;  // "250"
-    QString piecesText;       // "6 pâtons de 250 gr"
     // All the water over all the flour, in the four units: % pâte, % farine, fraction pâte,
-    // fraction farine.
+    // fraction farine; as numbers and as their texts ("70,5").
     std::array<double, 4> hydration{};
     std::array<QString, 4> hydrationTexts;
+
+    // The row of an ingredient, or null where the dough has none.
+    const RecipeRow* find(Ingredient ingredient) const;
 };
 
 // What the table weighs to (a gram, in grams or kilograms; litres count as kilograms) and the
@@ -47,19 +66,12 @@ struct RecipeTable {
 double recipeStep(const Window& w);
 QString recipeUnit(const Window& w);
 
-// Whether the mode shown is a dough the recipe can be made around: modes 1 and 6.
+// Whether the mode shown is a dough the recipe can be made around (its row in the mode table).
 bool recipeApplies(const Window& w);
-// Why it cannot be, in French, for a disabled menu entry.
-QString recipeUnavailableReason();
 
 // The table of the recipe set, or nothing: no recipe, a mode that is no dough, a fault, or an
 // answer with no positive flour.
 std::optional<RecipeTable> recipeTable(const Window& w);
 std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& recipe);
-
-// The dough (Q1) that with the recipe's salt and yeast makes `total` in all, in the unit shown:
-// all the flour is the dough less its water, whatever the mode, so the total is the dough and
-// salt and yeast in proportion to that flour.
-double doughForTotal(const Window& w, const RecipeInputs& recipe, double total);
 
 }  // namespace fournil

@@ -35,6 +35,7 @@ const auto rows = std::to_array<ModeRow>({
      .commandNames = {.q1 = u"pate", .h1 = u"hydratation", .q2 = u"farine", .ef1 = u"eau"},
      .givesQ1 = true,
      .zeroesH2 = true,
+     .recipe = RecipeShape::FlourAndWater,
      .help = u"Calcule la quantité d'eau et de farine d'une pâte. Par exemple pour connaître la "
              u"proportion d'eau et de farine pour 1.2 Kg de pâte hydratée à 70.",
      .example = {.hydrationUnits = {2, 0}, .inputs = {{{q1, u"1200"}, {h1, u"70"}}},
@@ -111,6 +112,7 @@ const auto rows = std::to_array<ModeRow>({
      .levain = true,
      .waterIsEF2 = true,
      .correction = CorrectionKind::QuantityCheck,
+     .recipe = RecipeShape::WithLevain,
      .help = u"Calcule la quantité d'eau et de farine d'une pâte au levain: par exemple pour "
              u"connaître la proportion d'eau et de farine pour 1.2 Kg de pâte hydratée à 70 "
              u"contenant 150gr de levain hydraté à 100.",

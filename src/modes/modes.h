@@ -35,6 +35,13 @@ enum class CorrectionKind : std::uint8_t {
     DoughSentence,     // "Pour une quantité de pâte de …"
 };
 
+// Whether a whole recipe can be made around the mode's dough, and from which of its results.
+enum class RecipeShape : std::uint8_t {
+    None,
+    FlourAndWater,  // Q2 the flour, EF(1) the water
+    WithLevain,     // Q2 the levain, EF(1) the flour and EF(2) the water added to it
+};
+
 // How the mode lays out the sentence; what it leaves unset stays as the units and the common reset
 // left it.
 struct ModeLayout {
@@ -99,6 +106,7 @@ struct ModeRow {
     bool levain = false;        // the second hydration may be a fraction (H2d shown)
     bool waterIsEF2 = false;    // the second result EF(2) is water, in litres under "l/kg"
     CorrectionKind correction = CorrectionKind::None;
+    RecipeShape recipe = RecipeShape::None;
     bool levainIsQ1 = false;     // the correction's levain is Q1, else EF(1) + Q2
     const char16_t* help = u"";  // over the mode's button
     const char16_t* q2Help = u"Entrez la quantité de levain";  // over Q2 while it is an input

@@ -23,24 +23,23 @@ QString recipeHtml(const RecipeTable& t) {
                        "<table cellpadding=\"5\" border=\"1\" cellspacing=\"0\" width=\"100%\" "
                        "style=\"font-size: 17pt\"><tr><th align=\"left\">Ingrédient</th>"
                        "<th align=\"right\">Masse</th><th align=\"right\">% farine</th></tr>")
-                       .arg(t.piecesText.toHtmlEscaped());
+                       .arg(piecesPhrase(t).toHtmlEscaped());
     for (const RecipeRow& row : t.rows) {
         const QString size = row.part ? QStringLiteral(" style=\"font-size: 13pt\"") : QString();
-        html += QStringLiteral(
-                    "<tr%1><td>%2%3</td><td align=\"right\"><b>%4 %5</b></td>"
-                    "<td align=\"right\">%6 %</td></tr>")
-                    .arg(size, row.part ? QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;") : QString(),
-                         row.name.toHtmlEscaped(), row.massText.toHtmlEscaped(),
-                         t.unit.toHtmlEscaped(), row.percentText.toHtmlEscaped());
+        html +=
+            QStringLiteral(
+                "<tr%1><td>%2%3</td><td align=\"right\"><b>%4 %5</b></td>"
+                "<td align=\"right\">%6 %</td></tr>")
+                .arg(size, row.part ? QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;") : QString(),
+                     ingredientName(row.ingredient).toHtmlEscaped(), row.massText.toHtmlEscaped(),
+                     t.unit.toHtmlEscaped(), row.percentText.toHtmlEscaped());
     }
     html += QStringLiteral(
                 "<tr><td><b>total</b></td><td align=\"right\"><b>%1 %2</b></td>"
                 "<td></td></tr></table>")
                 .arg(t.totalText.toHtmlEscaped(), t.unit.toHtmlEscaped());
     html += QStringLiteral("<p style=\"font-size: 14pt\">Hydratation totale : %1</p>")
-                .arg(QStringList(t.hydrationTexts.begin(), t.hydrationTexts.end())
-                         .join(QStringLiteral(" · "))
-                         .toHtmlEscaped());
+                .arg(hydrationPhrases(t).join(QStringLiteral(" · ")).toHtmlEscaped());
     html += QStringLiteral("<p style=\"font-size: 14pt\">Notes :</p>");
     for (int i = 0; i < 4; ++i) {
         html += QStringLiteral("<hr>");

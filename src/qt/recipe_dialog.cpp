@@ -2,7 +2,10 @@
 
 #include "engine/numbers.h"
 #include "engine/recipe.h"
+#include "guidance/recipe_text.h"
+#include "inputs/recipe_request.h"
 #include "wiring/actions.h"
+#include "wiring/recipe_dough.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -97,34 +100,23 @@ void RecipeDialog::load() {
 }
 
 std::optional<std::pair<RecipeInputs, double>> RecipeDialog::read() {
-    const QLocale& locale = model_.locale();
-    bool good = true;
-    const auto check = [&](const Field& f, bool ok, const QString& why) {
-        f.message->setText(ok ? QString() : why);
-        f.edit->setAccessibleDescription(ok ? QString() : why);
-        good = good && ok;
-    };
-    bool whole = false;
-    const int pieces = locale.toInt(pieces_.edit->text().trimmed(), &whole);
-    check(pieces_, whole && pieces >= 1 && pieces <= maximumPieces,
-          QStringLiteral("un nombre entier de 1 à %1").arg(locale.toString(maximumPieces)));
-    const auto weight = LectureLocale(weight_.edit->text().trimmed(), locale);
-    check(weight_, weight && std::isfinite(*weight) && *weight > 0 && *weight < 1e9,
-          QStringLiteral("un poids plus grand que 0"));
-    const auto percent = [&](const Field& f) {
-        const auto p = LectureLocale(f.edit->text().trimmed(), locale);
-        const bool ok = p && *p >= 0 && *p <= maximumPercent;
-        check(f, ok, QStringLiteral("un pourcentage de 0 à %1").arg(maximumPercent));
-        return ok ? *p : 0.0;
-    };
-    const double salt = percent(salt_), yeast = percent(yeast_);
+    RecipeRequest request;
+    const Field* fields[] = {&pieces_, &weight_, &salt_, &yeast_};
+    for (RecipeField f : recipeFields) {
+        request[f] = fields[std::size_t(f)]->edit->text();
+    }
+    const RecipeCheck check = checkRecipe(request, model_.locale());
+    for (RecipeField f : recipeFields) {
+        fields[std::size_t(f)]->message->setText(check.problem(f));
+        fields[std::size_t(f)]->edit->setAccessibleDescription(check.problem(f));
+    }
     const bool applies = recipeApplies(model_);
-    apply_->setEnabled(good && applies);
+    apply_->setEnabled(check.inputs.has_value() && applies);
     apply_->setToolTip(applies ? QString() : recipeUnavailableReason());
-    if (!good) {
+    if (!check.inputs) {
         return std::nullopt;
     }
-    return std::pair(RecipeInputs{pieces, salt, yeast}, pieces * *weight);
+    return std::pair(*check.inputs, check.total);
 }
 
 void RecipeDialog::apply() {
@@ -147,7 +139,7 @@ void RecipeDialog::refresh() {
     }
     summary_->setText(
         QStringLiteral("%1 · hydratation totale %2 · %3")
-            .arg(table->piecesText, table->hydrationTexts[1], table->hydrationTexts[0]));
+            .arg(piecesPhrase(*table), hydrationPhrases(*table)[1], hydrationPhrases(*table)[0]));
     const auto add = [&](const QString& name, const QString& mass, const QString& percent) {
         const int row = table_->rowCount();
         table_->insertRow(row);
@@ -159,7 +151,7 @@ void RecipeDialog::refresh() {
         }
     };
     for (const RecipeRow& row : table->rows) {
-        add((row.part ? QStringLiteral("    ") : QString()) + row.name,
+        add((row.part ? QStringLiteral("    ") : QString()) + ingredientName(row.ingredient),
             row.massText + u' ' + table->unit, row.percentText + QStringLiteral(" %"));
     }
     add(QStringLiteral("total"), table->totalText + u' ' + table->unit, QString());

@@ -4,6 +4,7 @@
 #include "engine/numbers.h"
 #include "engine/recipe.h"
 #include "guidance/calculation_text.h"
+#include "guidance/recipe_text.h"
 #include "window/startup.h"
 #include "window/user_events.h"
 #include "window/window.h"
@@ -111,31 +112,6 @@ QString whyDisabled(const Window& w, const Action& a) {
         return recipeUnavailableReason();
     }
     return {};
-}
-
-void applyRecipe(Window& w, const RecipeInputs& recipe, double total) {
-    if (!recipeApplies(w)) {
-        return;
-    }
-    // A step of its own: whatever run of typing came before ends, and none goes on in it.
-    { const History::Event before(w, History::Kind::Command); }
-    {
-        const History::Event event(w, History::Kind::Command);
-        w.setRecipe(recipe);
-        // The masses are rounded one by one: the dough is nudged until the rounded ones add up
-        // to the total asked, where they can.
-        double dough = doughForTotal(w, recipe, total);
-        for (int attempt = 0; attempt < 4; ++attempt) {
-            userPaste(w.Q1, unroundedText(dough, w.locale()));
-            const auto table = recipeTable(w);
-            const double step = recipeStep(w);
-            if (!table || std::abs(table->total - total) < step / 2) {
-                break;
-            }
-            dough = std::round((dough + (total - table->total)) / step) * step;
-        }
-    }
-    { const History::Event after(w, History::Kind::Command); }
 }
 
 void runAction(Window& w, const Action& a) {

@@ -58,9 +58,5 @@ QString whyDisabled(const Window& w, const Action& action);
 // Runs the action's effect on the model, when it has one and is enabled.
 void runAction(Window& w, const Action& action);
 
-// Sets the recipe around the dough and types into Q1 the dough that with its salt and yeast makes
-// `total` (the pieces times their weight, in the mass unit shown), as a person would type it: one
-// step to undo. Only where the recipe applies (modes 1 and 6).
-void applyRecipe(Window& w, const RecipeInputs& recipe, double total);
 
 }  // namespace fournil

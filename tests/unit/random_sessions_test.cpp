@@ -20,7 +20,7 @@ namespace {
 class RandomSessions : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RandomSessions, NestingStaysShallowAndFieldsStayNumbers) {
-    const QLocale locale = events::localeNamed(QString::fromLatin1(GetParam()));
+    const QLocale locale = *localeNamed(QString::fromLatin1(GetParam()));
     for (std::uint32_t session = 0; session < 20; ++session) {
         testing::OpenedWindow opened(locale);
         Window& w = opened.w;

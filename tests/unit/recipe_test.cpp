@@ -6,6 +6,7 @@
 #include "guidance/calculation_text.h"
 #include "wiring/actions.h"
 #include "wiring/last_calculation.h"
+#include "wiring/recipe_dough.h"
 
 #include <gtest/gtest.h>
 
@@ -57,10 +58,10 @@ TEST(Recipe, TheTableKeepsItsLaws) {
                 flour += r.mass;
                 flourPercent += r.percent;
             }
-            if (r.name == u"eau" || r.name == u"dont eau") {
+            if (r.ingredient == Ingredient::Water || r.ingredient == Ingredient::LevainWater) {
                 water += r.mass;
             }
-            if (r.name == u"levain") {
+            if (r.ingredient == Ingredient::Levain) {
                 EXPECT_NEAR(parts, 0, 1e-9);
                 parts = -r.mass;
             }

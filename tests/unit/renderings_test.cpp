@@ -4,6 +4,7 @@
 // sessions in both locales (recorded as one digest each). Set FOURNIL_RECORD_RENDERINGS=1 to
 // write the file anew after a deliberate change, and read its difference before keeping it.
 
+#include "engine/numbers.h"
 #include "guidance/accessibility.h"
 #include "guidance/calculation_text.h"
 #include "window/user_events.h"
@@ -98,13 +99,9 @@ std::vector<Named> namedStates() {
     return states;
 }
 
-QLocale localeNamed(const char* name) {
-    return QString::fromLatin1(name) == u"C" ? QLocale::c() : QLocale(QString::fromLatin1(name));
-}
-
 // One digest of every rendering after every event of a random session.
 QString randomSessionDigest(const char* localeName, std::uint32_t seed) {
-    testing::OpenedWindow opened(localeNamed(localeName));
+    testing::OpenedWindow opened(*localeNamed(QString::fromLatin1(localeName)));
     Window& w = opened.w;
     events::RandomSource source(seed);
     QCryptographicHash digest(QCryptographicHash::Sha1);
@@ -118,7 +115,7 @@ QString randomSessionDigest(const char* localeName, std::uint32_t seed) {
 QString allRenderings() {
     QString out;
     for (const Named& state : namedStates()) {
-        testing::OpenedWindow opened(localeNamed(state.locale));
+        testing::OpenedWindow opened(*localeNamed(QString::fromLatin1(state.locale)));
         state.play(opened);
         out += QStringLiteral("== %1 (%2)\n")
                    .arg(QString::fromStdString(state.name), QString::fromLatin1(state.locale));

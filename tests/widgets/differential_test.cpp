@@ -3,6 +3,7 @@
 // difference fails with its seed and leaves a minimal scenario that replays it.
 
 #include "differences.h"
+#include "engine/numbers.h"
 #include "session.h"
 
 #include "readback.h"
@@ -82,7 +83,7 @@ class Differential : public ::testing::TestWithParam<const char*> {};
 TEST_P(Differential, TheWidgetsShowWhatTheModelHolds) {
     const QString localeName = QString::fromLatin1(GetParam());
     SessionSettings settings;
-    settings.locale = events::localeNamed(localeName);
+    settings.locale = *localeNamed(localeName);
     int total = 4000;
     if (qEnvironmentVariableIsSet("FOURNIL_DIFFERENTIAL_EVENTS")) {
         bool number = false;

@@ -1,4 +1,5 @@
 #include "qt/view.h"
+#include "calc/command.h"
 #include "guidance/accessibility.h"
 #include "guidance/calculation_text.h"
 #include "qt/desktop_window.h"
@@ -9,6 +10,7 @@
 #include "window/startup.h"
 #include "window/user_events.h"
 #include "wiring/actions.h"
+#include "wiring/recipe_dough.h"
 #include "wiring/binding.h"
 
 #include <QAccessible>
@@ -285,6 +287,32 @@ TEST_F(View, ScreenReadersHearWhatTheModelNames) {
 // "Recette complète…": Ctrl+R opens it beside the window; Apply types the dough through the
 // model, the table follows the sentence afterwards, a bad input is said beside its field and
 // keeps Apply disabled, and one undo takes the recipe back.
+// What fournil-calc says of a recipe with one field bad (the dialog's name for it), after its
+// option and the text given: "--sel « 25 » : un pourcentage de 0 à 20".
+QString commandLineRefusal(const char* field, const char* text) {
+    const QStringList options = {QStringLiteral("pieces"), QStringLiteral("poids"),
+                                 QStringLiteral("sel"), QStringLiteral("levure")};
+    const QStringList fields = {QStringLiteral("pieces"), QStringLiteral("weight"),
+                                QStringLiteral("salt"), QStringLiteral("yeast")};
+    QStringList arguments = {QStringLiteral("--mode"), QStringLiteral("1")};
+    const QStringList good = {QStringLiteral("6"), QStringLiteral("250"), QStringLiteral("2"),
+                              QStringLiteral("0.5")};
+    const qsizetype bad = fields.indexOf(QString::fromLatin1(field));
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        arguments << QStringLiteral("--") + options[i] << (i == bad ? QString::fromLatin1(text) : good[i]);
+    }
+    QByteArray err;
+    const calc::Streams io{[](const QByteArray&) {}, [&](const QByteArray& b) { err += b; },
+                           [](const QString&) { return std::optional<QByteArray>(); }};
+    if (calc::runCommand(arguments, io, QLocale::c()) != 2) {
+        return QStringLiteral("accepted");
+    }
+    const QString said = QString::fromUtf8(err).trimmed();
+    const QString prefix = QStringLiteral("fournil-calc : --%1 « %2 » : ")
+                               .arg(options[bad], QString::fromLatin1(text));
+    return said.startsWith(prefix) ? said.mid(prefix.size()) : said;
+}
+
 TEST_F(View, TheRecipeDialogAppliesFollowsAndRefuses) {
     QTest::keyClick(widget(w.H1), Qt::Key_R, Qt::ControlModifier);
     auto* dialog = view->findChild<QDialog*>(QStringLiteral("recipeDialog"));
@@ -340,7 +368,10 @@ TEST_F(View, TheRecipeDialogAppliesFollowsAndRefuses) {
         typeInto(edit, QString::fromLatin1(b.text));
         EXPECT_EQ(edit->text(), QString::fromLatin1(b.text));
         EXPECT_FALSE(apply->isEnabled());
-        EXPECT_FALSE(edit->accessibleDescription().isEmpty());
+        const QString why = edit->accessibleDescription();
+        EXPECT_FALSE(why.isEmpty());
+        // The command line refuses the same field for the same reason.
+        EXPECT_EQ(commandLineRefusal(b.field, b.text), why);
         typeInto(edit, good);
         EXPECT_TRUE(apply->isEnabled());
     }

@@ -111,10 +111,6 @@ std::span<const char* const> localeNames() {
     return names;
 }
 
-QLocale localeNamed(QStringView name) {
-    return name == u"C" ? QLocale::c() : QLocale(name.toString());
-}
-
 QString RandomSource::raw() {
     // Characters that other alphabets, keyboards and clipboards bring, control characters and a
     // lone surrogate among them.

@@ -38,9 +38,9 @@ void press(Window& w, const Stroke& stroke);
 
 // Texts at the edges of the fields' rules, long pastes and characters a line edit refuses.
 const QStringList& edgeTexts();
-// The locales the window is played in: its numbers read and write by their rules.
+// The locales the window is played in (every one known to localeNamed): its numbers read and
+// write by their rules.
 std::span<const char* const> localeNames();
-QLocale localeNamed(QStringView name);
 
 // Where the draws come from.
 class Source {

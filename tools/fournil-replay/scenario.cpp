@@ -1,5 +1,7 @@
 #include "scenario.h"
 
+#include "engine/numbers.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
@@ -46,16 +48,12 @@ QString textArgument(const QString& raw) {
     return raw;
 }
 
-QLocale localeNamed(const QString& name) {
-    QString base = name.section(u'.', 0, 0).section(u'@', 0, 0);
-    if (base == u"C" || base == u"POSIX") {
-        return QLocale::c();
-    }
-    const QLocale locale(base);
-    if (locale.language() == QLocale::C) {
+QLocale knownLocale(const QString& name) {
+    const auto locale = localeNamed(name);
+    if (!locale) {
         fail(QStringLiteral("unknown locale: %1").arg(name));
     }
-    return locale;
+    return *locale;
 }
 
 struct Ref {
@@ -107,7 +105,7 @@ class Player {
         auto [verb, rest] = firstWord(line);
         if (verb == u"locale") {
             before(QStringLiteral("locale"), commands_ > 0);
-            settings_.locale = localeNamed(rest.trimmed());
+            settings_.locale = knownLocale(rest.trimmed());
         } else if (verb == u"screen") {
             before(QStringLiteral("screen"), session_ != nullptr);
             const QStringList size = rest.split(u' ', Qt::SkipEmptyParts);

@@ -1,0 +1,40 @@
+#pragma once
+
+// The answer's writers. One table of columns gives the CSV header and each answer's values; one
+// table of formats serves --format, for one calculation and for a batch alike: a new format is one
+// row here and its writer.
+
+#include "calc/calculator.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <span>
+#include <vector>
+
+namespace fournil::calc {
+
+// The columns of an answer as CSV gives them, the same for every mode, and one answer's values.
+QStringList answerColumns();
+QStringList answerValues(const Window& w);
+
+struct Format {
+    const char16_t* name;  // as --format names it
+    // Before the first answer: the columns the input gave (a batch's header, or the settings).
+    QString (*header)(const QStringList& inputColumns);
+    // One answer, after the input's cells that asked for it.
+    QString (*answer)(const QStringList& inputCells, const Window& w,
+                      const std::vector<Repair>& repairs);
+    // A row of a batch that asked what does not exist.
+    QString (*refused)(const QStringList& inputCells, const QString& why);
+    // Between two answers of a batch.
+    const char16_t* between = u"";
+};
+
+std::span<const Format> formats();
+// The format a word names; a UsageError that lists them for any other.
+const Format& formatNamed(QStringView word);
+const Format& textFormat();
+const Format& csvFormat();
+
+}  // namespace fournil::calc

@@ -1,0 +1,162 @@
+#include "calc/words.h"
+
+#include "guidance/recipe_text.h"
+
+namespace fournil::calc {
+
+QString joined(const QStringList& words) {
+    return words.join(QStringLiteral(", "));
+}
+
+QString boxName(AnswerBox box) {
+    static const char* const names[] = {"Q1", "H1", "Q2", "H2", "EF1", "EF2", "H1d", "H2d"};
+    return QString::fromLatin1(names[std::size_t(box)]);
+}
+
+bool isDenominator(AnswerBox box) {
+    return box == AnswerBox::H1d || box == AnswerBox::H2d;
+}
+
+std::vector<NamedBox> namedBoxes(Mode mode) {
+    const ModeRow& row = modeRow(mode);
+    const CommandNames& n = row.commandNames;
+    const BoxNames& m = row.names;
+    std::vector<NamedBox> boxes;
+    const auto add = [&](const char16_t* name, AnswerBox box, const char16_t* meaning,
+                         const QString& otherwise = {}) {
+        if (name != nullptr) {
+            const QString what =
+                meaning != nullptr && *meaning != u'\0' ? QString::fromUtf16(meaning) : otherwise;
+            boxes.push_back({QString::fromUtf16(name), box, boxName(box), what});
+        }
+    };
+    const auto denominatorOf = [](const char16_t* hydration) {
+        return QStringLiteral("dénominateur de « %1 » tapée en fraction")
+            .arg(QString::fromUtf16(hydration));
+    };
+    add(n.q1, AnswerBox::Q1, m.q1);
+    add(n.h1, AnswerBox::H1, m.h1);
+    if (!row.temperatures) {
+        add(u"denominateur", AnswerBox::H1d, nullptr, denominatorOf(n.h1));
+    }
+    add(n.q2, AnswerBox::Q2, m.q2);
+    add(n.h2, AnswerBox::H2, m.h2);
+    if (row.levain) {
+        add(u"denominateur-levain", AnswerBox::H2d, nullptr, denominatorOf(n.h2));
+    }
+    add(n.ef1, AnswerBox::EF1, m.ef1, QStringLiteral("farine ou eau à ajouter"));
+    add(n.ef2, AnswerBox::EF2, m.ef2);
+    return boxes;
+}
+
+bool names(const NamedBox& box, const QString& word) {
+    QString own = word;
+    own.remove(u'(').remove(u')');
+    return box.name == plainWord(word) || box.boxName.compare(own, Qt::CaseInsensitive) == 0;
+}
+
+QStringList allBoxNames() {
+    QStringList all;
+    for (const ModeRow& row : modeRows()) {
+        for (const NamedBox& b : namedBoxes(row.mode)) {
+            if (!all.contains(b.name)) {
+                all << b.name;
+            }
+        }
+    }
+    return all;
+}
+
+QString plainWord(QStringView word) {
+    QString plain;
+    for (QChar c : word.toString().normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing) {
+            continue;
+        }
+        plain += (c == u' ' || c == u'_') ? QChar(u'-') : c.toLower();
+    }
+    return plain.trimmed();
+}
+
+QString modeRange() {
+    const auto rows = modeRows();
+    return QStringLiteral("de %1 à %2").arg(int(rows.front().mode)).arg(int(rows.back().mode));
+}
+
+Mode modeNamed(QStringView word) {
+    bool ok = false;
+    const int number = word.toInt(&ok);
+    if (ok && findModeRow(number) != nullptr) {
+        return Mode(number);
+    }
+    QStringList modes;
+    for (const ModeRow& row : modeRows()) {
+        modes << QStringLiteral("%1 (%2)").arg(int(row.mode)).arg(modeCaption(row.mode));
+    }
+    throw UsageError(
+        QStringLiteral("mode inconnu « %1 » ; les modes sont : %2").arg(word, joined(modes)));
+}
+
+QStringList massUnitWords() {
+    return {QStringLiteral("gr"), QStringLiteral("kg"), QStringLiteral("l/kg")};
+}
+
+QStringList hydrationUnitWords() {
+    return {QStringLiteral("pate"), QStringLiteral("farine"), QStringLiteral("fraction-pate"),
+            QStringLiteral("fraction-farine")};
+}
+
+int massUnitNamed(QStringView word) {
+    QString plain = plainWord(word);
+    if (plain == u"g") {
+        plain = QStringLiteral("gr");
+    }
+    const qsizetype at = massUnitWords().indexOf(plain);
+    if (at < 0) {
+        throw UsageError(QStringLiteral("unité de masse inconnue « %1 » ; les unités sont : %2")
+                             .arg(word, joined(massUnitWords())));
+    }
+    return int(at) + 1;
+}
+
+int hydrationUnitNamed(QStringView word) {
+    // "% pâte", "%pate" and "pate" alike.
+    QString plain = plainWord(word);
+    plain.remove(u'%');
+    while (plain.startsWith(u'-')) {
+        plain.remove(0, 1);
+    }
+    const qsizetype at = hydrationUnitWords().indexOf(plain);
+    if (at < 0) {
+        throw UsageError(
+            QStringLiteral("unité d'hydratation inconnue « %1 » ; les unités sont : %2 "
+                           "(% pâte, % farine, fraction pâte, fraction farine)")
+                .arg(word, joined(hydrationUnitWords())));
+    }
+    return int(at) + 1;
+}
+
+QString recipeWord(RecipeField field) {
+    static const char* const words[] = {"pieces", "poids", "sel", "levure"};
+    return QString::fromLatin1(words[std::size_t(field)]);
+}
+
+std::optional<RecipeField> recipeFieldNamed(QStringView word) {
+    for (RecipeField f : recipeFields) {
+        if (word == recipeWord(f)) {
+            return f;
+        }
+    }
+    return std::nullopt;
+}
+
+QStringList settingColumns() {
+    QStringList columns = {QStringLiteral("mode"), QStringLiteral("masse"),
+                           QStringLiteral("unite1"), QStringLiteral("unite2")};
+    for (RecipeField f : recipeFields) {
+        columns << recipeWord(f);
+    }
+    return columns;
+}
+
+}  // namespace fournil::calc

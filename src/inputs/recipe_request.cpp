@@ -1,0 +1,43 @@
+#include "inputs/recipe_request.h"
+
+#include "engine/numbers.h"
+
+#include <cmath>
+
+namespace fournil {
+
+RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale) {
+    RecipeCheck check;
+    const auto refuse = [&](RecipeField f, const QString& why) {
+        check.problems[std::size_t(f)] = why;
+    };
+    bool whole = false;
+    const int pieces = locale.toInt(request[RecipeField::Pieces].trimmed(), &whole);
+    if (!whole || pieces < 1 || pieces > maximumPieces) {
+        refuse(RecipeField::Pieces,
+               QStringLiteral("un nombre entier de 1 à %1").arg(locale.toString(maximumPieces)));
+    }
+    const auto weight = LectureLocale(request[RecipeField::Weight].trimmed(), locale);
+    if (!weight || !std::isfinite(*weight) || *weight <= 0 || *weight >= 1e9) {
+        refuse(RecipeField::Weight, QStringLiteral("un poids plus grand que 0"));
+    }
+    const auto percent = [&](RecipeField f) {
+        const auto p = LectureLocale(request[f].trimmed(), locale);
+        if (!p || !(*p >= 0 && *p <= maximumPercent)) {
+            refuse(f, QStringLiteral("un pourcentage de 0 à %1").arg(maximumPercent));
+            return 0.0;
+        }
+        return *p;
+    };
+    const double salt = percent(RecipeField::Salt), yeast = percent(RecipeField::Yeast);
+    for (const QString& problem : check.problems) {
+        if (!problem.isEmpty()) {
+            return check;
+        }
+    }
+    check.inputs = RecipeInputs{pieces, salt, yeast};
+    check.total = pieces * *weight;
+    return check;
+}
+
+}  // namespace fournil
