@@ -4,6 +4,7 @@
 #include "window/history.h"
 #include "window/startup.h"
 #include "window/user_events.h"
+#include "window/vocabulary.h"
 #include "wiring/binding.h"
 #include "wiring/recipe_dough.h"
 
@@ -45,16 +46,16 @@ void clickUnit(OptionButton& button, const QString& option, const QString& word)
 void clickSettings(Window& w, const Request& request) {
     userClick(w.optionL(int(request.mode)));
     if (request.massUnit != 0) {
-        clickUnit(w.optionU(request.massUnit), QStringLiteral("--masse"),
+        clickUnit(massButton(w, MassUnit(request.massUnit)), QStringLiteral("--masse"),
                   massUnitWords()[request.massUnit - 1]);
     }
     if (request.hydrationUnit1 != 0) {
-        clickUnit(w.optionH(request.hydrationUnit1), QStringLiteral("--unite1"),
-                  hydrationUnitWords()[request.hydrationUnit1 - 1]);
+        clickUnit(hydrationButton(w, HydrationGroup::First, HydrationUnit(request.hydrationUnit1)),
+                  QStringLiteral("--unite1"), hydrationUnitWords()[request.hydrationUnit1 - 1]);
     }
     if (request.hydrationUnit2 != 0) {
-        clickUnit(w.optionH(4 + request.hydrationUnit2), QStringLiteral("--unite2"),
-                  hydrationUnitWords()[request.hydrationUnit2 - 1]);
+        clickUnit(hydrationButton(w, HydrationGroup::Second, HydrationUnit(request.hydrationUnit2)),
+                  QStringLiteral("--unite2"), hydrationUnitWords()[request.hydrationUnit2 - 1]);
     }
 }
 
@@ -181,8 +182,11 @@ void Calculator::makeRecipe(const RecipeRequest& recipe) {
         throw UsageError(QStringLiteral("la recette (%1) : ").arg(joined(words)) +
                          recipeUnavailableReason());
     }
-    if (recipe[RecipeField::Weight].isEmpty()) {
-        throw UsageError(QStringLiteral("--poids manque : le poids d'un pâton"));
+    for (RecipeField f : recipeFields) {
+        if (recipe[f].isEmpty()) {
+            throw UsageError(
+                QStringLiteral("--%1 manque : %2").arg(recipeWord(f), recipeFieldMeaning(f)));
+        }
     }
     const RecipeCheck check = checkRecipe(recipe, locale_);
     for (RecipeField f : recipeFields) {
@@ -206,7 +210,8 @@ std::vector<NamedBox> inputBoxes(const Window& w, Mode mode) {
 
 QString hydrationUnitShown(const Window& w, int which) {
     const int unit = which == 1 ? w.UniteH1 : w.UniteH2;
-    const Control& frame = *w.optionH(which == 1 ? 1 : 5).container();
+    const auto group = which == 1 ? HydrationGroup::First : HydrationGroup::Second;
+    const Control& frame = *hydrationButton(w, group, HydrationUnit::PercentOfDough).container();
     if (unit < 1 || !frame.enabled() || (which == 2 && !w.H2.visible())) {
         return {};
     }
@@ -214,7 +219,7 @@ QString hydrationUnitShown(const Window& w, int which) {
 }
 
 QString massUnitShown(const Window& w) {
-    return w.optionU(std::max<int>(1, w.UniteMasse)).caption();
+    return massButton(w, MassUnit(std::max<int>(1, w.UniteMasse))).caption();
 }
 
 bool answerFailed(const Window& w) {

@@ -13,10 +13,6 @@ QString boxName(AnswerBox box) {
     return QString::fromLatin1(names[std::size_t(box)]);
 }
 
-bool isDenominator(AnswerBox box) {
-    return box == AnswerBox::H1d || box == AnswerBox::H2d;
-}
-
 std::vector<NamedBox> namedBoxes(Mode mode) {
     const ModeRow& row = modeRow(mode);
     const CommandNames& n = row.commandNames;

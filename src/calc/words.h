@@ -40,7 +40,6 @@ std::vector<NamedBox> namedBoxes(Mode mode);
 // Whether a word names the box: its short name, or its own name ("Q1", "EF2" or "EF(2)").
 bool names(const NamedBox& box, const QString& word);
 QString boxName(AnswerBox box);
-bool isDenominator(AnswerBox box);
 // Every short name of every mode, each once, in the order of the modes.
 QStringList allBoxNames();
 

@@ -3,6 +3,7 @@
 
 #include "engine/reading.h"
 #include "modes/modes.h"
+#include "window/vocabulary.h"
 
 namespace fournil {
 namespace {
@@ -24,13 +25,14 @@ AnswerPiece box(AnswerBox b) {
 }
 
 // The unit a hydration is typed in: the selected button of its group, or degrees in mode 3.
-QString hydrationUnit(const Window& w, int first, bool temperatures) {
+QString hydrationUnit(const Window& w, HydrationGroup group, bool temperatures) {
     if (temperatures) {
         return QStringLiteral("°C");
     }
-    for (int i = first; i < first + 4; ++i) {
-        if (w.optionH(i).selected()) {
-            return w.optionH(i).caption();
+    for (auto unit : {HydrationUnit::PercentOfDough, HydrationUnit::PercentOfFlour,
+                      HydrationUnit::FractionOfDough, HydrationUnit::FractionOfFlour}) {
+        if (const OptionButton& button = hydrationButton(w, group, unit); button.selected()) {
+            return button.caption();
         }
     }
     return {};
@@ -50,9 +52,9 @@ void fill(const Window& w, AnswerEntry& entry, const TextBox& field, const QStri
 
 void fillHydration(const Window& w, AnswerEntry& entry, const TextBox& field,
                    const TextBox& denominator, const QString& what, const Captioned& unit,
-                   int firstUnit, float fraction, bool temperatures) {
+                   HydrationGroup group, float fraction, bool temperatures) {
     fill(w, entry, field, what, unit);
-    entry.unitName = hydrationUnit(w, firstUnit, temperatures);
+    entry.unitName = hydrationUnit(w, group, temperatures);
     entry.denominator = denominator.visible() ? denominator.text() : QString();
     entry.fraction = temperatures ? std::nullopt : std::optional<float>(fraction);
 }
@@ -73,8 +75,10 @@ void recordAnswer(Window& w) {
     fill(w, a[Q2], w.Q2, text(names.q2), w.gr(2));
     fill(w, a[EF1], w.EF(1), names.ef1 != nullptr ? text(names.ef1) : added, w.gr(3));
     fill(w, a[EF2], w.EF(2), text(names.ef2), w.gr(0));
-    fillHydration(w, a[H1], w.H1, w.H1d, text(names.h1), w.pourcent2, 1, w.FracEau1, temperatures);
-    fillHydration(w, a[H2], w.H2, w.H2d, text(names.h2), w.pourcent1, 5, w.FracEau2, temperatures);
+    fillHydration(w, a[H1], w.H1, w.H1d, text(names.h1), w.pourcent2, HydrationGroup::First,
+                  w.FracEau1, temperatures);
+    fillHydration(w, a[H2], w.H2, w.H2d, text(names.h2), w.pourcent1, HydrationGroup::Second,
+                  w.FracEau2, temperatures);
     fill(w, a[H1d], w.H1d, a[H1].what, w.pourcent2);
     fill(w, a[H2d], w.H2d, a[H2].what, w.pourcent1);
 

@@ -7,6 +7,7 @@
 #include "engine/hydration.h"
 #include "engine/reading.h"
 #include "modes/modes.h"
+#include "window/vocabulary.h"
 
 namespace fournil {
 namespace {
@@ -43,7 +44,7 @@ bool computeWaterTemperature(Window& w) {
 void nameAddedIngredient(Window& w, bool flour) {
     w.answer.addsFlour = flour;
     w.EFLabel(1).setCaption(flour ? QStringLiteral("de farine") : QStringLiteral("d'eau"));
-    if (w.optionU(3).selected()) {
+    if (massButton(w, MassUnit::LitresPerKilogram).selected()) {
         w.gr(3).setCaption(flour ? QStringLiteral("kg") : QStringLiteral("l"));
     }
 }
@@ -81,7 +82,7 @@ bool computeBalance(Window& w, bool givenQ1) {
 bool computeDoughWithLevain(Window& w) {
     w.answer.addsFlour = true;
     w.EFLabel(1).setCaption(QStringLiteral("de farine"));
-    if (w.optionU(3).selected()) {
+    if (massButton(w, MassUnit::LitresPerKilogram).selected()) {
         w.gr(3).setCaption(QStringLiteral("kg"));
         w.gr(0).setCaption(QStringLiteral("l"));
     }

@@ -53,21 +53,24 @@ bool store(float& fraction, std::optional<float> value) {
 }
 
 // One group: a percent unit, then (independently) a fraction unit; exactly one is selected.
-bool convertGroup(const Window& w, int first, const TextBox& field, const TextBox& denominator,
-                  float& fraction) {
+bool convertGroup(const Window& w, HydrationGroup group, const TextBox& field,
+                  const TextBox& denominator, float& fraction) {
     using enum HydrationUnit;
     const QLocale& locale = w.locale();
+    const auto selected = [&](HydrationUnit unit) {
+        return hydrationButton(w, group, unit).selected();
+    };
     bool ok = true;
-    if (w.optionH(first).selected()) {
+    if (selected(PercentOfDough)) {
         ok = store(fraction, waterFraction(PercentOfDough, field.text(), {}, locale)) && ok;
-    } else if (w.optionH(first + 1).selected()) {
+    } else if (selected(PercentOfFlour)) {
         ok = store(fraction, waterFraction(PercentOfFlour, field.text(), {}, locale)) && ok;
     }
-    if (w.optionH(first + 2).selected()) {
+    if (selected(FractionOfDough)) {
         ok = store(fraction,
                    waterFraction(FractionOfDough, field.text(), denominator.text(), locale)) &&
              ok;
-    } else if (w.optionH(first + 3).selected()) {
+    } else if (selected(FractionOfFlour)) {
         ok = store(fraction,
                    waterFraction(FractionOfFlour, field.text(), denominator.text(), locale)) &&
              ok;
@@ -80,8 +83,8 @@ bool convertGroup(const Window& w, int first, const TextBox& field, const TextBo
 bool Détermine_Hyd(Window& w) {
     const float before1 = w.FracEau1, before2 = w.FracEau2;
     // A fault ends the pass at once: the second group is not converted after the first failed.
-    const bool first = convertGroup(w, 1, w.H1, w.H1d, w.FracEau1);
-    const bool second = first && convertGroup(w, 5, w.H2, w.H2d, w.FracEau2);
+    const bool first = convertGroup(w, HydrationGroup::First, w.H1, w.H1d, w.FracEau1);
+    const bool second = first && convertGroup(w, HydrationGroup::Second, w.H2, w.H2d, w.FracEau2);
     // Bit for bit, so that a change between zeros of either sign is told too.
     if (std::bit_cast<std::uint32_t>(before1) != std::bit_cast<std::uint32_t>(w.FracEau1) ||
         std::bit_cast<std::uint32_t>(before2) != std::bit_cast<std::uint32_t>(w.FracEau2)) {

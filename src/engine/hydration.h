@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/vocabulary.h"
+
 #include <QLocale>
 #include <QStringView>
 
@@ -8,9 +10,6 @@
 namespace fournil {
 
 class Window;
-
-// The four hydration units, in the order of each group's buttons.
-enum class HydrationUnit { PercentOfDough = 1, PercentOfFlour, FractionOfDough, FractionOfFlour };
 
 // The water fraction of one hydration: a number typed in its unit (and, for the fraction units,
 // the denominator), stored in single precision. No value when a text is not a number or the

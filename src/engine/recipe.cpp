@@ -2,6 +2,7 @@
 
 #include "engine/numbers.h"
 #include "modes/modes.h"
+#include "window/vocabulary.h"
 #include "window/window.h"
 
 #include <cmath>
@@ -78,11 +79,11 @@ std::optional<std::vector<RecipeRow>> doughRows(const Window& w, double& flour, 
 }  // namespace
 
 double recipeStep(const Window& w) {
-    return w.UniteMasse >= 2 ? 0.001 : 1.0;
+    return weighsInKilograms(w) ? 0.001 : 1.0;
 }
 
 QString recipeUnit(const Window& w) {
-    return w.UniteMasse >= 2 ? QStringLiteral("kg") : QStringLiteral("gr");
+    return weighsInKilograms(w) ? QStringLiteral("kg") : QStringLiteral("gr");
 }
 
 bool recipeApplies(const Window& w) {
@@ -127,7 +128,7 @@ std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& reci
     rows.push_back(row(Ingredient::Salt, rounded(flour * recipe.salt / 100, step), recipe.salt));
     rows.push_back(row(Ingredient::Yeast, rounded(flour * recipe.yeast / 100, step), recipe.yeast));
     for (RecipeRow& r : rows) {
-        r.massText = decimals(w, r.mass, w.UniteMasse >= 2 ? 3 : 0);
+        r.massText = decimals(w, r.mass, weighsInKilograms(w) ? 3 : 0);
         r.percentText = decimals(w, r.percent, 2);
         if (!r.part) {
             t.total += r.mass;
@@ -135,10 +136,10 @@ std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& reci
     }
     t.rows = std::move(rows);
     t.total = rounded(t.total, step);
-    t.totalText = decimals(w, t.total, w.UniteMasse >= 2 ? 3 : 0);
+    t.totalText = decimals(w, t.total, weighsInKilograms(w) ? 3 : 0);
     t.pieces = recipe.pieces;
     t.pieceWeight = t.total / recipe.pieces;
-    t.pieceWeightText = decimals(w, t.pieceWeight, w.UniteMasse >= 2 ? 3 : 1);
+    t.pieceWeightText = decimals(w, t.pieceWeight, weighsInKilograms(w) ? 3 : 1);
     t.hydration = {water / (water + flour) * 100, water / flour * 100, water / (water + flour),
                    water / flour};
     t.hydrationTexts = {decimals(w, t.hydration[0], 1), decimals(w, t.hydration[1], 1),

@@ -2,6 +2,7 @@
 #include "engine/reading.h"
 #include "inputs/fields.h"
 #include "modes/modes.h"
+#include "window/vocabulary.h"
 
 namespace fournil {
 namespace {
@@ -19,24 +20,26 @@ void writeNeighbour(Window& w, TextBox& target, const TextBox& source, double de
 
 // Outside the temperature mode: a "% pâte" above 99 is cut to 99, and in "fraction pâte" the
 // denominator is pushed above the numerator.
-void applyHydrationRules(Window& w, TextBox& field, TextBox& denominator, int firstUnit) {
-    if (w.optionH(firstUnit).selected() && point(field) > 99) {
+void applyHydrationRules(Window& w, TextBox& field, TextBox& denominator, HydrationGroup group) {
+    if (hydrationButton(w, group, HydrationUnit::PercentOfDough).selected() && point(field) > 99) {
         field.setText(QStringLiteral("99"));
     }
-    if (w.optionH(firstUnit + 2).selected() && point(denominator) <= point(field)) {
+    if (hydrationButton(w, group, HydrationUnit::FractionOfDough).selected() &&
+        point(denominator) <= point(field)) {
         writeNeighbour(w, denominator, field, 1);
     }
 }
 
 // A denominator is never 0, and in "fraction pâte" the numerator is pulled below it.
-void applyDenominatorRules(Window& w, TextBox& denominator, TextBox& field, int fractionUnit) {
+void applyDenominatorRules(Window& w, TextBox& denominator, TextBox& field, HydrationGroup group) {
     if (!readNumber(w, denominator)) {
         denominator.setText(QStringLiteral("1"));
     }
     if (readNumber(w, denominator) == 0.0) {
         denominator.setText(QStringLiteral("1"));
     }
-    if (w.optionH(fractionUnit).selected() && point(field) >= point(denominator)) {
+    if (hydrationButton(w, group, HydrationUnit::FractionOfDough).selected() &&
+        point(field) >= point(denominator)) {
         writeNeighbour(w, field, denominator, -1);
     }
 }
@@ -62,7 +65,7 @@ void H1_Change(Window& w) {
             w.EF(2).setText(QStringLiteral("0"));
         }
     } else {
-        applyHydrationRules(w, w.H1, w.H1d, 1);
+        applyHydrationRules(w, w.H1, w.H1d, HydrationGroup::First);
     }
     Calcule(w);
 }
@@ -80,18 +83,18 @@ void H2_Change(Window& w) {
             w.EF(2).setText(QStringLiteral("0"));
         }
     } else {
-        applyHydrationRules(w, w.H2, w.H2d, 5);
+        applyHydrationRules(w, w.H2, w.H2d, HydrationGroup::Second);
     }
     Calcule(w);
 }
 
 void H1d_Change(Window& w) {
-    applyDenominatorRules(w, w.H1d, w.H1, 3);
+    applyDenominatorRules(w, w.H1d, w.H1, HydrationGroup::First);
     Calcule(w);
 }
 
 void H2d_Change(Window& w) {
-    applyDenominatorRules(w, w.H2d, w.H2, 7);
+    applyDenominatorRules(w, w.H2d, w.H2, HydrationGroup::Second);
     Calcule(w);
 }
 

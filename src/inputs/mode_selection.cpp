@@ -3,6 +3,7 @@
 #include "engine/calcule.h"
 #include "inputs/units.h"
 #include "modes/modes.h"
+#include "window/vocabulary.h"
 
 namespace fournil {
 namespace {
@@ -30,7 +31,10 @@ void applyMode(Window& w, const ModeRow& row) {
     w.pourcent1.setVisible(m.h2Shown);
     if (!row.levain) {
         w.H2d.setVisible(false);
-    } else if (w.optionH(7).selected() || w.optionH(8).selected()) {
+    } else if (hydrationButton(w, HydrationGroup::Second, HydrationUnit::FractionOfDough)
+                   .selected() ||
+               hydrationButton(w, HydrationGroup::Second, HydrationUnit::FractionOfFlour)
+                   .selected()) {
         w.H2d.setVisible(true);
     }
     w.Phrase(5).setCaption(text(m.phrase5));

@@ -40,4 +40,18 @@ RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale) {
     return check;
 }
 
+QString recipeFieldMeaning(RecipeField field) {
+    switch (field) {
+        case RecipeField::Pieces:
+            return QStringLiteral("le nombre de pâtons");
+        case RecipeField::Weight:
+            return QStringLiteral("le poids d'un pâton");
+        case RecipeField::Salt:
+            return QStringLiteral("le sel en % de la farine");
+        case RecipeField::Yeast:
+            return QStringLiteral("la levure en % de la farine");
+    }
+    return {};
+}
+
 }  // namespace fournil

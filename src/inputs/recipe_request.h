@@ -39,5 +39,7 @@ struct RecipeCheck {
 
 // Reads each field by the locale and says what is wrong with it.
 RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale);
+// What a field holds, for a request that leaves out one with no default: "le poids d'un pâton".
+QString recipeFieldMeaning(RecipeField field);
 
 }  // namespace fournil

@@ -20,6 +20,11 @@ class TextBox;
 
 // The boxes of the sentence, in the order the answer keeps them.
 enum class AnswerBox : std::uint8_t { Q1, H1, Q2, H2, EF1, EF2, H1d, H2d };
+
+// The denominator of a hydration typed as a fraction.
+constexpr bool isDenominator(AnswerBox box) {
+    return box == AnswerBox::H1d || box == AnswerBox::H2d;
+}
 inline constexpr std::size_t answerBoxCount = 8;
 
 // What one box of the sentence holds.
