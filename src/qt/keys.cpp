@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 
+#include <iterator>
 #include <vector>
 
 namespace fournil::qt {
@@ -32,33 +33,14 @@ constexpr KeyRow keyRows[] = {
     {Key::KeypadDecimal, Qt::KeypadModifier | Qt::Key_Comma},
 };
 
-QKeySequence::StandardKey qtStandardKey(StandardKey key) {
-    switch (key) {
-        case StandardKey::None:
-            break;
-        case StandardKey::Undo:
-            return QKeySequence::Undo;
-        case StandardKey::Redo:
-            return QKeySequence::Redo;
-        case StandardKey::Copy:
-            return QKeySequence::Copy;
-        case StandardKey::New:
-            return QKeySequence::New;
-        case StandardKey::Print:
-            return QKeySequence::Print;
-        case StandardKey::ZoomIn:
-            return QKeySequence::ZoomIn;
-        case StandardKey::ZoomOut:
-            return QKeySequence::ZoomOut;
-        case StandardKey::Close:
-            return QKeySequence::Close;
-        case StandardKey::Quit:
-            return QKeySequence::Quit;
-        case StandardKey::Help:
-            return QKeySequence::HelpContents;
-    }
-    return QKeySequence::UnknownKey;
-}
+// Qt's own for each StandardKey, in its order.
+constexpr QKeySequence::StandardKey qtStandardKeys[] = {
+    QKeySequence::UnknownKey, QKeySequence::Undo,         QKeySequence::Redo,
+    QKeySequence::Copy,       QKeySequence::New,          QKeySequence::Print,
+    QKeySequence::ZoomIn,     QKeySequence::ZoomOut,      QKeySequence::Close,
+    QKeySequence::Quit,       QKeySequence::HelpContents,
+};
+static_assert(std::size(qtStandardKeys) == std::size_t(StandardKey::Help) + 1);
 
 QList<QKeySequence> keysOf(const Action& action, bool withStandard) {
     QList<QKeySequence> keys;
@@ -71,7 +53,8 @@ QList<QKeySequence> keysOf(const Action& action, bool withStandard) {
         if (!withStandard || standard == StandardKey::None) {
             continue;
         }
-        for (const QKeySequence& k : QKeySequence::keyBindings(qtStandardKey(standard))) {
+        for (const QKeySequence& k :
+             QKeySequence::keyBindings(qtStandardKeys[std::size_t(standard)])) {
             if (!keys.contains(k)) {
                 keys << k;
             }

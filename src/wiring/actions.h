@@ -36,7 +36,7 @@ enum class ActionId {
 };
 
 // The platform's own keys for an action, as Qt names them (QKeySequence::StandardKey); this
-// layer links no QtGui, the view converts them.
+// layer links no QtGui, the view converts them by their order (qt/keys.cpp).
 enum class StandardKey { None, Undo, Redo, Copy, New, Print, ZoomIn, ZoomOut, Close, Quit, Help };
 
 // What the view does itself for the actions that have no effect on the model.
