@@ -1,12 +1,15 @@
 #include "qt/view.h"
 
 #include "guidance/accessibility.h"
+#include "qt/action_controller.h"
 #include "qt/platform_qt.h"
 #include "qt/widgets.h"
 #include "window/inventory.h"
 #include "window/user_events.h"
+#include "wiring/last_calculation.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,21 +22,22 @@
 #include <limits>
 
 // Building the view: one widget per control of the model, in one loop. Mirroring the model is in
-// view_mirror.cpp, forwarding the user's input in view_input.cpp, the actions and the menu in
-// view_actions.cpp.
+// view_mirror.cpp, forwarding the user's input in view_input.cpp; the actions, the menus and the
+// keys are the action controller's.
 
 namespace fournil::qt {
 
 QFont FournilView::controlFont() const {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(std::max(5, qRound(11 * scale_)));
+    font.setPixelSize(std::max(5, qRound(11 * zoom_.scale())));
     // A shade narrower, so that the captions fit the places drawn for the original font.
     font.setStretch(95);
     return font;
 }
 
-FournilView::FournilView(Window& model, QWidget* parent) : QWidget(parent), model_(model) {
+FournilView::FournilView(Window& model, QWidget* parent)
+    : QWidget(parent), model_(model), zoom_(model.Fournil) {
     installAccessibility();
     setFont(controlFont());
     // The sentence is French and reads left to right, whatever the language of Qt's own texts.
@@ -51,21 +55,12 @@ FournilView::FournilView(Window& model, QWidget* parent) : QWidget(parent), mode
         mirrorAll(*control);
     }
     applyAccessibleNames();
-    buildActions();
+    controller_ = new ActionController(*this);
     announcer_ = new Announcer(this);
     for (Control* control : model_.controls()) {
         widgetOf(*control)->setProperty("readWithItsLine", readWithItsLine(model_, *control));
     }
-
-    // One tab stop per control of the keyboard order; Qt skips hidden and disabled ones.
-    QWidget* previous = nullptr;
-    for (const ControlRef& ref : keyboardOrder()) {
-        QWidget* next = widgetOf(*model_.find(ref.name, ref.index));
-        if (previous != nullptr) {
-            setTabOrder(previous, next);
-        }
-        previous = next;
-    }
+    buildTabOrder();
 
     model_.addObserver(this);
     // Keys are taken before Qt's own handling of them, and mouse moves where they enter the
@@ -91,12 +86,58 @@ FournilView::~FournilView() {
     model_.removeObserver(this);
 }
 
+void FournilView::buildTabOrder() {
+    // One tab stop per control of the keyboard order; Qt skips hidden and disabled ones.
+    QWidget* previous = nullptr;
+    for (const ControlRef& ref : keyboardOrder()) {
+        QWidget* next = widgetOf(*model_.find(ref.name, ref.index));
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+}
+
 void FournilView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // Drawn smaller where the window would not fit its screen.
-    if (!area_.isValid() && screen() != nullptr) {
+    if (!zoom_.hasArea() && screen() != nullptr) {
         fitInto(screen()->availableGeometry());
     }
+}
+
+QMargins FournilView::frameMargins() const {
+    const QRect outer = frameGeometry(), inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+void FournilView::setZoom(double zoom) {
+    if (zoom_.setZoom(zoom, frameMargins())) {
+        applyScale();
+    }
+}
+
+void FournilView::fitInto(const QRect& area) {
+    if (zoom_.fitInto(area, frameMargins())) {
+        applyScale();
+    }
+}
+
+void FournilView::setCalculationStore(CalculationStore* store) {
+    controller_->setCalculationStore(store);
+}
+
+void FournilView::closeEvent(QCloseEvent* event) {
+    if (CalculationStore* store = controller_->calculationStore()) {
+        store->save(saveCalculation(model_));
+    }
+    QWidget::closeEvent(event);
+}
+
+void FournilView::contextMenuEvent(QContextMenuEvent* event) {
+    // On the background and the labels; the fields keep their own edit menu.
+    controller_->showWindowMenu(event->globalPos());
 }
 
 QWidget* FournilView::widgetOf(const Control& control) const {
@@ -111,49 +152,10 @@ QWidget* FournilView::create(Control& control, QWidget* parent) {
             return this;
         case Kind::Frame:
             return new FrameBox(parent);
-        case Kind::OptionButton: {
-            auto* button = new QRadioButton(parent);
-            // The model keeps the groups exclusive and decides what a click selects.
-            button->setAutoExclusive(false);
-            connect(button, &QRadioButton::clicked, this, [&control, button] {
-                userClick(control);
-                const QSignalBlocker block(button);
-                button->setChecked(static_cast<OptionButton&>(control).selected());
-            });
-            return button;
-        }
-        case Kind::TextBox: {
-            auto& box = static_cast<TextBox&>(control);
-            auto* edit = new QLineEdit(parent);
-            // Qt's default of 32,767 characters would cut a long paste that the model keeps.
-            edit->setMaxLength(std::numeric_limits<int>::max());
-            edit->setValidator(new TypingLimit(box, edit));
-            // A drop would reach the line edit whole, however long: the fields take no drops.
-            edit->setAcceptDrops(false);
-            edit->setContextMenuPolicy(Qt::CustomContextMenu);
-            connect(edit, &QLineEdit::customContextMenuRequested, this,
-                    [this, edit](const QPoint& at) { showFieldMenu(edit, at); });
-            connect(edit, &QLineEdit::textEdited, this,
-                    [this, &box](const QString& text) { forwardEdit(box, text); });
-            // The model keeps the caret and the selection too: the keys it answers and the typing
-            // limit work from them.
-            const auto forwardSelection = [this, &box, edit] {
-                if (!box.reachable()) {
-                    applyText(box);  // a result's caret stays where the model keeps it
-                    return;
-                }
-                const int caret = edit->cursorPosition();
-                int anchor = caret;
-                if (edit->hasSelectedText()) {
-                    const int start = edit->selectionStart();
-                    anchor = caret == start ? start + edit->selectionLength() : start;
-                }
-                userSelect(box, anchor, caret);
-            };
-            connect(edit, &QLineEdit::cursorPositionChanged, this, forwardSelection);
-            connect(edit, &QLineEdit::selectionChanged, this, forwardSelection);
-            return edit;
-        }
+        case Kind::OptionButton:
+            return createOptionButton(control, parent);
+        case Kind::TextBox:
+            return createTextBox(static_cast<TextBox&>(control), parent);
         case Kind::Label:
             return new CaptionLabel(control.alignment(), parent);
         case Kind::Shape:
@@ -171,6 +173,38 @@ QWidget* FournilView::create(Control& control, QWidget* parent) {
         }
     }
     return nullptr;
+}
+
+QWidget* FournilView::createOptionButton(Control& control, QWidget* parent) {
+    auto* button = new QRadioButton(parent);
+    // The model keeps the groups exclusive and decides what a click selects.
+    button->setAutoExclusive(false);
+    connect(button, &QRadioButton::clicked, this, [&control, button] {
+        userClick(control);
+        const QSignalBlocker block(button);
+        button->setChecked(static_cast<OptionButton&>(control).selected());
+    });
+    return button;
+}
+
+QWidget* FournilView::createTextBox(TextBox& box, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    // Qt's default of 32,767 characters would cut a long paste that the model keeps.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setValidator(new TypingLimit(box, edit));
+    // A drop would reach the line edit whole, however long: the fields take no drops.
+    edit->setAcceptDrops(false);
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(edit, &QLineEdit::customContextMenuRequested, this,
+            [this, edit](const QPoint& at) { controller_->showFieldMenu(edit, at); });
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, &box](const QString& text) { forwardEdit(box, text); });
+    // The model keeps the caret and the selection too: the keys it answers and the typing limit
+    // work from them.
+    const auto selection = [this, &box, edit] { forwardSelection(box, *edit); };
+    connect(edit, &QLineEdit::cursorPositionChanged, this, selection);
+    connect(edit, &QLineEdit::selectionChanged, this, selection);
+    return edit;
 }
 
 }  // namespace fournil::qt

@@ -3,32 +3,23 @@
 // The Qt view of the window model: one widget per control, built in one loop over the model's
 // controls (each widget's objectName is its control's name). It mirrors every property that the
 // model changes and forwards the user's edits, clicks, keys and mouse moves to the model; it
-// never computes and never reads its widgets back. Its actions and its menu come from the table
-// of actions (wiring/actions.h).
+// never computes and never reads its widgets back. Its actions, its menus and the keys pressed in
+// it are the action controller's (action_controller.h), its scale the zoom's (zoom.h).
 
+#include "qt/zoom.h"
 #include "window/platform.h"
 #include "window/window.h"
 
 #include <QWidget>
 
 #include <map>
-#include <optional>
-#include <utility>
-#include <vector>
 
-class QAction;
-namespace fournil::qt {
-class Announcer;
-class RecipeDialog;
-}  // namespace fournil::qt
-class QKeyEvent;
 class QLineEdit;
 
-namespace fournil {
-struct Action;
-}
-
 namespace fournil::qt {
+
+class ActionController;
+class Announcer;
 
 class FournilView : public QWidget, public WindowObserver {
   public:
@@ -41,25 +32,24 @@ class FournilView : public QWidget, public WindowObserver {
     // The font that stands in for the original 8.25-point sans serif, at the view's scale.
     QFont controlFont() const;
 
-    // The view's pixels for the model's twips: 15 twips a pixel at 100 %, fewer pixels when the
-    // window is drawn smaller to fit its screen or zoomed. The model's geometry never changes.
-    double scale() const { return scale_; }
-    int toPixels(int twips) const;
-    // Where the view puts a control: its place in pixels (the window: its client area, at the
-    // position the model gives it).
-    QRect placeOf(const Control& control) const;
+    // The view's pixels for the model's twips (zoom.h).
+    double scale() const { return zoom_.scale(); }
+    int toPixels(int twips) const { return zoom_.toPixels(twips); }
+    QRect placeOf(const Control& control) const { return zoom_.placeOf(control); }
     // The zoom the person chose, from 50 % to 300 %, never beyond the screen.
     void setZoom(double zoom);
-    double zoom() const { return zoom_; }
-    // Where the last calculation is kept when the window closes, and resumed from on request;
-    // none: nothing is kept.
-    void setCalculationStore(CalculationStore* store) { store_ = store; }
-
+    double zoom() const { return zoom_.zoom(); }
     // The screen area the window must fit in (by default the screen's available area).
     void fitInto(const QRect& area);
+    // Where the last calculation is kept when the window closes, and resumed from on request;
+    // none: nothing is kept.
+    void setCalculationStore(CalculationStore* store);
 
     void propertyChanged(const Control& control, Property property) override;
     void userEventEnded() override;
+
+    // A paste into a field, as the user's: the model cuts it to what fits first.
+    void pasteInto(QLineEdit* edit, const QString& text);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,9 +60,15 @@ class FournilView : public QWidget, public WindowObserver {
   private:
     // Building (view.cpp).
     QWidget* create(Control& control, QWidget* parent);
+    QWidget* createOptionButton(Control& control, QWidget* parent);
+    QWidget* createTextBox(TextBox& box, QWidget* parent);
+    void buildTabOrder();
+    QMargins frameMargins() const;
     // Mirroring (view_mirror.cpp).
     void mirrorAll(const Control& control);
+    void applyWindowValue(Property property);
     void applyText(const Control& control);
+    void applyVisible(const Control& control);
     void applyEnabled(const Control& control);
     void applyAccessibleNames();
     void applyAnswer();
@@ -85,33 +81,20 @@ class FournilView : public QWidget, public WindowObserver {
     void applyFont(const Control& control);
     void applyFocus();
     void applyDescriptions(const QString& focused);
-    void applyScale(double scale);
+    void applyScale();
     // Forwarding (view_input.cpp).
     void forwardEdit(TextBox& box, const QString& text);
+    void forwardSelection(TextBox& box, const QLineEdit& edit);
     void forwardMouseMove(QEvent* event);
-    void pasteInto(QLineEdit* edit, const QString& text);
-    // Actions (view_actions.cpp).
-    void buildActions();
-    void refreshActions();
-    void trigger(const Action& row);
-    QAction* actionForKey(const QKeyEvent& event) const;
-    void showFieldMenu(QLineEdit* edit, const QPoint& at);
-    void printCard();
-    void openRecipe();
-    std::optional<QByteArray> savedCalculation() const;
 
     Window& model_;
     std::map<const Control*, QWidget*> widgets_;
     std::map<const QWidget*, Control*> controls_;
-    std::vector<std::pair<const Action*, QAction*>> actions_;
+    Zoom zoom_;
+    ActionController* controller_ = nullptr;
+    Announcer* announcer_ = nullptr;
     bool forwardingFocus_ = false;
     bool answerChanged_ = false;  // within a user event, applied once at its end
-    double scale_ = 1.0;
-    double zoom_ = 1.0;
-    QRect area_;  // the screen area to fit, once known
-    CalculationStore* store_ = nullptr;
-    Announcer* announcer_ = nullptr;
-    RecipeDialog* recipe_ = nullptr;  // made when first asked for
     QMetaObject::Connection focusForwarding_;
 };
 

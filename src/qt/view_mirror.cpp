@@ -2,8 +2,8 @@
 
 #include "guidance/accessibility.h"
 #include "guidance/calculation_text.h"
+#include "qt/action_controller.h"
 #include "qt/platform_qt.h"
-#include "qt/recipe_dialog.h"
 #include "qt/widgets.h"
 
 #include <QApplication>
@@ -21,59 +21,7 @@
 
 namespace fournil::qt {
 
-int FournilView::toPixels(int twips) const {
-    return qRound(double(twips) * scale_ / twipsPerPixel);
-}
-
-QRect FournilView::placeOf(const Control& control) const {
-    const QSize size(toPixels(control.width()), toPixels(control.height()));
-    if (control.kind() == Kind::Window) {
-        // Where the model put it: centred on the screen, or at its corner when the window at its
-        // normal size would not fit. Drawn at another size, it moves as little as it must to
-        // stay on the screen, title bar included.
-        QPoint at(qRound(double(control.left()) / twipsPerPixel),
-                  qRound(double(control.top()) / twipsPerPixel));
-        if (scale_ != 1.0 && area_.isValid()) {
-            const QRect room = area_.adjusted(4, 30, -4, -4);
-            at.setX(std::clamp(at.x(), room.left(),
-                               std::max(room.left(), room.right() + 1 - size.width())));
-            at.setY(std::clamp(at.y(), room.top(),
-                               std::max(room.top(), room.bottom() + 1 - size.height())));
-        }
-        return {at, size};
-    }
-    return {QPoint(toPixels(control.left()), toPixels(control.top())), size};
-}
-
-void FournilView::fitInto(const QRect& area) {
-    area_ = area;
-    setZoom(zoom_);
-}
-
-void FournilView::setZoom(double zoom) {
-    zoom_ = std::clamp(zoom, 0.5, 3.0);
-    double scale = zoom_;
-    if (area_.isValid()) {
-        // The window's frame and title bar take their share of the screen too: as the window
-        // manager draws them once known, and never less than a usual title bar.
-        const QRect outer = frameGeometry(), inner = geometry();
-        const QMargins frame(std::max(4, inner.left() - outer.left()),
-                             std::max(30, inner.top() - outer.top()),
-                             std::max(4, outer.right() - inner.right()),
-                             std::max(4, outer.bottom() - inner.bottom()));
-        const QRect room = area_.marginsRemoved(frame);
-        const double fit =
-            std::min(double(room.width()) * twipsPerPixel / model_.Fournil.width(),
-                     double(room.height()) * twipsPerPixel / model_.Fournil.height());
-        scale = std::min(scale, fit);
-    }
-    if (scale != scale_) {
-        applyScale(scale);
-    }
-}
-
-void FournilView::applyScale(double scale) {
-    scale_ = scale;
+void FournilView::applyScale() {
     setFont(controlFont());
     for (Control* control : model_.controls()) {
         applyFont(*control);
@@ -101,9 +49,7 @@ void FournilView::propertyChanged(const Control& control, Property property) {
             applyCaption(control);
             break;
         case Property::Visible:
-            if (control.kind() != Kind::Window) {
-                widgetOf(control)->setVisible(control.visible());
-            }
+            applyVisible(control);
             break;
         case Property::Enabled:
             applyEnabled(control);
@@ -121,18 +67,30 @@ void FournilView::propertyChanged(const Control& control, Property property) {
         case Property::BackColour:
             applyColour(control);
             break;
+        case Property::Picture:
+            applyPicture(control);
+            break;
+        case Property::Focus:
+        case Property::Clipboard:
+        case Property::Fractions:
+        case Property::Announcement:
+        case Property::Recipe:
+        case Property::Answer:
+            applyWindowValue(property);
+            break;
+    }
+}
+
+// The window-level values: whichever control reports them, they are shown once for the window.
+void FournilView::applyWindowValue(Property property) {
+    switch (property) {
         case Property::Focus:
             // What a control that takes the focus says after its name: the answer as it stands.
             applyDescriptions(model_.spokenAnswer ? model_.spokenAnswer() : QString());
             applyFocus();
             break;
-        case Property::Picture:
-            applyPicture(control);
-            break;
         case Property::Clipboard:
             QGuiApplication::clipboard()->setText(model_.clipboard());
-            break;
-        case Property::Fractions:
             break;
         case Property::Announcement:
             // Heard at once, and kept as the focused control's description for whoever reads it.
@@ -149,6 +107,14 @@ void FournilView::propertyChanged(const Control& control, Property property) {
                 applyAnswer();
             }
             break;
+        default:
+            break;  // the water fractions show nowhere by themselves
+    }
+}
+
+void FournilView::applyVisible(const Control& control) {
+    if (control.kind() != Kind::Window) {
+        widgetOf(control)->setVisible(control.visible());
     }
 }
 
@@ -174,8 +140,8 @@ void FournilView::userEventEnded() {
 // The tooltips of the hydrations and what each box holds follow every answer.
 void FournilView::applyAnswer() {
     answerChanged_ = false;
-    if (recipe_ != nullptr) {
-        recipe_->refresh();  // the recipe follows every answer
+    if (controller_ != nullptr) {
+        controller_->answerChanged();  // the recipe follows every answer
     }
     for (TextBox* box : {&model_.H1, &model_.H2}) {
         if (QWidget* widget = widgetOf(*box)) {

@@ -63,21 +63,23 @@ bool canMakeRecipe(const Window& w) {
 }
 
 // clang-format off
+using K = StandardKey;
+using V = ViewActions;
 const Action table[] = {
-    {ActionId::Undo,           u"undo",           u"Annuler",          {u"Ctrl+Z"},                  canUndo, undo},
-    {ActionId::Redo,           u"redo",           u"Rétablir",         {u"Ctrl+Shift+Z", u"Ctrl+Y"}, canRedo, redo},
-    {ActionId::Copy,           u"copy",           u"Copier le calcul", {u"Ctrl+C"}, nullptr, copy, true},
-    {ActionId::NewCalculation, u"newCalculation", u"Nouveau calcul",   {u"Ctrl+N"}, nullptr, newCalculation},
-    {ActionId::Resume,         u"resume",         u"Reprendre le dernier calcul", {}, nullptr, nullptr},
-    {ActionId::Recipe,         u"recipe",         u"Recette complète…", {u"Ctrl+R"}, canMakeRecipe, nullptr},
-    {ActionId::Print,          u"print",          u"Imprimer…",        {u"Ctrl+P"}, nullptr, nullptr},
-    {ActionId::ZoomIn,         u"zoomIn",         u"Agrandir",         {u"Ctrl++", u"Ctrl+="}, nullptr, nullptr, true},
-    {ActionId::ZoomOut,        u"zoomOut",        u"Réduire",          {u"Ctrl+-"}, nullptr, nullptr},
-    {ActionId::ZoomReset,      u"zoomReset",      u"Taille normale",   {u"Ctrl+0"}, nullptr, nullptr},
-    {ActionId::About,          u"about",          u"À propos de Fournil", {},       nullptr, nullptr, true},
-    {ActionId::AboutQt,        u"aboutQt",        u"À propos de Qt",   {},          nullptr, nullptr},
-    {ActionId::Close,          u"close",          u"Quitter",          {u"Ctrl+Q", u"Ctrl+W"}, nullptr, nullptr, true},
-    {ActionId::Help,           u"help",           nullptr,             {u"F1"},     nullptr, help},
+    {ActionId::Undo,           u"undo",           u"Annuler",          {u"Ctrl+Z"},                  {K::Undo}, canUndo, undo},
+    {ActionId::Redo,           u"redo",           u"Rétablir",         {u"Ctrl+Shift+Z", u"Ctrl+Y"}, {K::Redo}, canRedo, redo},
+    {ActionId::Copy,           u"copy",           u"Copier le calcul", {u"Ctrl+C"}, {K::Copy}, nullptr, copy, nullptr, true},
+    {ActionId::NewCalculation, u"newCalculation", u"Nouveau calcul",   {u"Ctrl+N"}, {K::New},  nullptr, newCalculation},
+    {ActionId::Resume,         u"resume",         u"Reprendre le dernier calcul", {}, {}, nullptr, nullptr, &V::resume},
+    {ActionId::Recipe,         u"recipe",         u"Recette complète…", {u"Ctrl+R"}, {}, canMakeRecipe, nullptr, &V::openRecipe},
+    {ActionId::Print,          u"print",          u"Imprimer…",        {u"Ctrl+P"}, {K::Print}, nullptr, nullptr, &V::print},
+    {ActionId::ZoomIn,         u"zoomIn",         u"Agrandir",         {u"Ctrl++", u"Ctrl+="}, {K::ZoomIn}, nullptr, nullptr, &V::zoomIn, true},
+    {ActionId::ZoomOut,        u"zoomOut",        u"Réduire",          {u"Ctrl+-"}, {K::ZoomOut}, nullptr, nullptr, &V::zoomOut},
+    {ActionId::ZoomReset,      u"zoomReset",      u"Taille normale",   {u"Ctrl+0"}, {},        nullptr, nullptr, &V::zoomReset},
+    {ActionId::About,          u"about",          u"À propos de Fournil", {},       {},        nullptr, nullptr, &V::about, true},
+    {ActionId::AboutQt,        u"aboutQt",        u"À propos de Qt",   {},          {},        nullptr, nullptr, &V::aboutQt},
+    {ActionId::Close,          u"close",          u"Quitter",          {u"Ctrl+Q", u"Ctrl+W"}, {K::Quit, K::Close}, nullptr, nullptr, &V::closeWindow, true},
+    {ActionId::Help,           u"help",           nullptr,             {u"F1"},     {K::Help}, nullptr, help},
 };
 // clang-format on
 
@@ -90,17 +92,6 @@ std::span<const Action> actions() {
 const Action& action(ActionId id) {
     return *std::find_if(std::begin(table), std::end(table),
                          [id](const Action& a) { return a.id == id; });
-}
-
-const Action* actionForKeys(QStringView keys) {
-    for (const Action& a : table) {
-        for (QStringView k : a.keys) {
-            if (!k.isEmpty() && k.compare(keys, Qt::CaseInsensitive) == 0) {
-                return &a;
-            }
-        }
-    }
-    return nullptr;
 }
 
 bool actionEnabled(const Window& w, const Action& a) {

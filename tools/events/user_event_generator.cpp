@@ -31,17 +31,6 @@ const std::vector<Stroke>& allStrokes() {
     return strokes;
 }
 
-std::optional<Stroke> strokeNamed(QStringView name) {
-    if (const auto key = keyNamed(name)) {
-        return Stroke{key, nullptr};
-    }
-    const Action* action = actionForKeys(name);
-    if (action != nullptr && action->run != nullptr) {
-        return Stroke{std::nullopt, action};
-    }
-    return std::nullopt;
-}
-
 void press(Window& w, const Stroke& stroke) {
     if (stroke.key) {
         userKey(w, *stroke.key);

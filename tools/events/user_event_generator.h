@@ -26,10 +26,11 @@ namespace fournil::events {
 struct Stroke {
     std::optional<Key> key;
     const Action* action = nullptr;
+    // The press a scenario named, as the window reads it (the driver's `key`); unknown: the
+    // key's own, or the action's first keys.
+    QKeyCombination press = Qt::Key_unknown;
     QString name() const;  // as a scenario's `key` command names it
 };
-// By its scenario name: "Tab" … "KP_Decimal", or an action's keys ("Ctrl+C", "F1").
-std::optional<Stroke> strokeNamed(QStringView name);
 // Every stroke a session can press: the keyboard rule's keys and the actions with an effect on
 // the model (printing opens a dialog of the system).
 const std::vector<Stroke>& allStrokes();

@@ -1,6 +1,8 @@
 #include "scenario.h"
 
 #include "engine/numbers.h"
+#include "qt/keys.h"
+#include "wiring/actions.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -26,6 +28,26 @@ void writeLine(std::FILE* stream, const QString& line) {
     const QByteArray bytes = line.toUtf8();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
     std::fputc('\n', stream);
+}
+
+// A key as a scenario names it, read as the window reads it: a key of the keyboard rule, or one
+// of an action with an effect on the model (printing opens a dialog of the system).
+std::optional<events::Stroke> strokeNamed(QStringView name) {
+    const auto press = qt::keyPressNamed(name);
+    if (!press) {
+        return std::nullopt;
+    }
+    const qt::KeyMeaning meaning = qt::keyMeaning(*press);
+    if (meaning.action != nullptr) {
+        if (meaning.action->run == nullptr) {
+            return std::nullopt;
+        }
+        return events::Stroke{std::nullopt, meaning.action, *press};
+    }
+    if (meaning.key) {
+        return events::Stroke{meaning.key, nullptr, *press};
+    }
+    return std::nullopt;
 }
 
 // Splits "word rest": the first word, and what follows the single blank after it, blanks kept.
@@ -155,7 +177,7 @@ class Player {
             session().window().resetPasses();
             session().paste(textArgument(rest));
         } else if (verb == u"key") {
-            const auto stroke = events::strokeNamed(rest.trimmed());
+            const auto stroke = strokeNamed(rest.trimmed());
             if (!stroke) {
                 fail(QStringLiteral("unknown key: %1").arg(rest.trimmed()));
             }

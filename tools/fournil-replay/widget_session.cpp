@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include "qt/keys.h"
 #include "qt/platform_qt.h"
 #include "qt/view.h"
 #include "readback.h"
@@ -15,7 +16,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <map>
 #include <optional>
 
 namespace fournil::replay {
@@ -125,32 +125,14 @@ class WidgetSession : public Session {
     }
 
     void key(const events::Stroke& stroke) override {
-        static const std::map<Key, std::pair<int, Qt::KeyboardModifiers>> keys = {
-            {Key::Tab, {Qt::Key_Tab, Qt::NoModifier}},
-            {Key::Backtab, {Qt::Key_Backtab, Qt::ShiftModifier}},
-            {Key::Up, {Qt::Key_Up, Qt::NoModifier}},
-            {Key::Down, {Qt::Key_Down, Qt::NoModifier}},
-            {Key::Left, {Qt::Key_Left, Qt::NoModifier}},
-            {Key::Right, {Qt::Key_Right, Qt::NoModifier}},
-            {Key::Space, {Qt::Key_Space, Qt::NoModifier}},
-            {Key::KeypadDecimal, {Qt::Key_Period, Qt::KeypadModifier}},
-            {Key::Backspace, {Qt::Key_Backspace, Qt::NoModifier}},
-            {Key::Delete, {Qt::Key_Delete, Qt::NoModifier}},
-        };
-        Qt::Key code = Qt::Key_unknown;
-        Qt::KeyboardModifiers modifiers;
-        if (stroke.key) {
-            code = Qt::Key(keys.at(*stroke.key).first);
-            modifiers = keys.at(*stroke.key).second;
-        } else {
-            // The action's first key sequence, as the table of actions gives it.
-            const QKeySequence sequence = QKeySequence::fromString(
-                stroke.action->keys[0].toString(), QKeySequence::PortableText);
-            code = sequence[0].key();
-            modifiers = sequence[0].keyboardModifiers();
+        // The key the scenario named, or else the key's own press or the action's first keys.
+        QKeyCombination press = stroke.press;
+        if (press.key() == Qt::Key_unknown) {
+            press = stroke.key ? qt::keyPress(*stroke.key) : qt::actionKeys(*stroke.action)[0][0];
         }
         QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target != nullptr ? target : view_.get(), code, modifiers);
+        QTest::keyClick(target != nullptr ? target : view_.get(), press.key(),
+                        press.keyboardModifiers());
         settle();
     }
 
