@@ -53,8 +53,13 @@ void Batch(benchmark::State& state) {
     const int rows = int(state.range(0));
     const QByteArray csv = production(rows);
     qsizetype written = 0;
-    const Streams io{[&](const QByteArray& b) { written += b.size(); }, [](const QByteArray&) {},
-                     [&](const QString&) -> std::optional<QByteArray> { return csv; }};
+    Streams io;
+    io.out = [&](const QByteArray& b) {
+        written += b.size();
+        return true;
+    };
+    io.err = [](const QByteArray&) {};
+    io.open = [&](const QString&, QString&) { return bytesInput(csv); };
     for (auto _ : state) {
         runCommand({QStringLiteral("--csv"), QStringLiteral("production.csv")}, io,
                    QLocale(QStringLiteral("fr_FR")));

@@ -1,5 +1,6 @@
 #include "calc/calculator.h"
 
+#include "engine/numbers.h"
 #include "guidance/recipe_text.h"
 #include "window/history.h"
 #include "window/startup.h"
@@ -71,6 +72,23 @@ QString notAnInput(const Window& w, const NamedBox& named, Mode mode) {
         .arg(named.name)
         .arg(int(mode))
         .arg(joined(nameList(inputBoxes(w, mode))));
+}
+
+// Why a value the window would repair is refused: what a number looks like in the locale, or
+// what the window would keep of it.
+QString refusal(const NamedBox& named, const QString& value, const QString& kept,
+                const QLocale& locale) {
+    if (!LectureLocale(value.trimmed(), locale)) {
+        const QString language = locale.language() == QLocale::C
+                                     ? QStringLiteral("avec un point")
+                                     : QStringLiteral("en ") + locale.nativeLanguageName();
+        return QStringLiteral("%1 « %2 » n'est pas un nombre %3 ; %4 (--reparer : « %5 »)")
+            .arg(named.name, value, language, locale.toString(70.5), kept);
+    }
+    return QStringLiteral(
+               "%1 « %2 » est hors de ce que la case garde ; la fenêtre le remplace "
+               "par « %3 » (--reparer)")
+        .arg(named.name, value, kept);
 }
 
 }  // namespace
@@ -166,6 +184,9 @@ std::vector<Repair> Calculator::type(const Request& request) {
         }
         userPaste(box, value);
         if (box.text() != value) {
+            if (!request.repair) {
+                throw UsageError(refusal(*named, value, box.text(), locale_));
+            }
             repairs.push_back({named->boxName, value, box.text()});
         }
     }

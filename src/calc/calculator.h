@@ -28,6 +28,8 @@ struct Request {
     std::vector<std::pair<QString, QString>> inputs;
     // A whole recipe around the dough, set after the values.
     std::optional<RecipeRequest> recipe;
+    // A value the window would repair is refused, unless repairs are asked for.
+    bool repair = false;
 };
 
 // One value repaired by the window as it would be in the window, in French.
@@ -45,8 +47,8 @@ class Calculator {
     Calculator(const Calculator&) = delete;
     Calculator& operator=(const Calculator&) = delete;
 
-    // Plays the request; a UsageError when it names what the mode does not have. Returns the
-    // values the window repaired.
+    // Plays the request; a UsageError when it names what the mode does not have, or gives a value
+    // the window would repair while repairs are not asked for. Returns the values repaired.
     std::vector<Repair> run(const Request& request);
     const Window& window() const { return *window_; }
     const QLocale& locale() const { return locale_; }

@@ -15,13 +15,38 @@
 namespace fournil::calc {
 namespace {
 
-constexpr int answered = 0;
-constexpr int misused = 2;
-constexpr int impossible = 3;
+using namespace exitStatus;
 
-QByteArray utf8(const QString& text) {
-    return text.toUtf8();
+// The output could not take the answer: nothing after it may say success.
+struct WriteFailed {
+    QString why;
+};
+
+void write(const Streams& io, const QString& text) {
+    if (!text.isEmpty() && !io.out(text.toUtf8())) {
+        throw WriteFailed{io.outError()};
+    }
 }
+
+void say(const Streams& io, const QString& line) {
+    io.err((QStringLiteral("fournil-calc : ") + line + u'\n').toUtf8());
+}
+
+class BytesInput : public Input {
+  public:
+    BytesInput(QByteArray bytes, qint64 chunk) : bytes_(std::move(bytes)), chunk_(chunk) {}
+    qint64 read(char* data, qint64 size) override {
+        const qint64 n = std::min({size, chunk_, qint64(bytes_.size()) - at_});
+        std::copy_n(bytes_.constData() + at_, n, data);
+        at_ += n;
+        return n;
+    }
+    QString error() const override { return {}; }
+
+  private:
+    QByteArray bytes_;
+    qint64 chunk_, at_ = 0;
+};
 
 bool knownColumn(const QString& column) {
     for (const ModeRow& row : modeRows()) {
@@ -35,20 +60,28 @@ bool knownColumn(const QString& column) {
 }
 
 // A batch's header as the rows are read: the settings' columns by their plain word, the values'
-// as they came; a UsageError for a column that names nothing.
-QStringList batchColumns(const std::optional<QStringList>& header) {
-    if (!header || !header->contains(QStringLiteral("mode"))) {
+// as they came; a UsageError for a column that names nothing or is named twice.
+QStringList batchColumns(const QStringList& header) {
+    if (!header.contains(QStringLiteral("mode"))) {
         throw UsageError(QStringLiteral("l'en-tête du fichier CSV doit nommer la colonne mode"));
     }
-    QStringList columns;
-    for (const QString& column : *header) {
+    QStringList columns, plain, twice;
+    for (const QString& column : header) {
         const QString name = plainWord(column);
         const bool setting = settingColumns().contains(name);
         if (!setting && !knownColumn(column)) {
             throw UsageError(QStringLiteral("colonne inconnue « %1 » ; les colonnes sont : %2")
                                  .arg(column, joined(settingColumns() + allBoxNames())));
         }
+        if (plain.contains(name) && !twice.contains(column)) {
+            twice << column;
+        }
+        plain << name;
         columns << (setting ? name : column);
+    }
+    if (!twice.isEmpty()) {
+        throw UsageError(
+            QStringLiteral("colonnes en double dans l'en-tête : %1").arg(joined(twice)));
     }
     return columns;
 }
@@ -96,93 +129,126 @@ Request requestOf(const QStringList& columns, const QStringList& cells) {
     return request;
 }
 
-struct Row {
-    int line;
-    QStringList cells;
-};
-
 struct Batch {
     const Format& format;
+    bool repair;
     QStringList columns;
-    std::vector<Row> rows;
 
-    // The rows from `from` to `to`, each answered or refused, in their order.
-    QByteArray play(Calculator& calculator, std::size_t from, std::size_t to, int& bad) const {
+    // One row's answer, or why it has none; `bad` counts both refused and impossible rows.
+    QString answer(Calculator& calculator, const CsvRecord& record, int& bad) const {
+        Answered a;
+        a.cells = record.cells;
+        a.cells.resize(columns.size());  // as many cells as the header, whatever came
+        try {
+            if (!record.error.isEmpty()) {
+                throw UsageError(record.error);
+            }
+            Request request = requestOf(columns, record.cells);
+            request.repair = repair;
+            a.repairs = calculator.run(request);
+            a.window = &calculator.window();
+            bad += answerFailed(calculator.window()) ? 1 : 0;
+        } catch (const UsageError& e) {
+            ++bad;
+            a.why = QStringLiteral("ligne %1 : %2").arg(record.line).arg(e.message());
+        }
+        return format.write(a, repair);
+    }
+
+    QString play(Calculator& calculator, const std::vector<CsvRecord>& rows, std::size_t from,
+                 std::size_t to, bool first, int& bad) const {
         QString out;
         for (std::size_t r = from; r < to; ++r) {
-            const Row& row = rows[r];
-            if (r > 0) {
+            if (!(first && r == 0)) {
                 out += QString::fromUtf16(format.between);
             }
-            try {
-                const std::vector<Repair> repairs = calculator.run(requestOf(columns, row.cells));
-                out += format.answer(row.cells, calculator.window(), repairs);
-            } catch (const UsageError& e) {
-                ++bad;
-                out += format.refused(
-                    row.cells, QStringLiteral("ligne %1 : %2").arg(row.line).arg(e.message()));
-            }
+            out += answer(calculator, rows[r], bad);
         }
-        return utf8(out);
+        return out;
     }
 };
 
-// Each worker has a window of its own; the rows go out in their order, block by block.
-int playAll(const Batch& batch, const QLocale& locale, const Streams& io) {
+// Each worker has a window of its own; the rows of a block go out in their order.
+int playBlock(const Batch& batch, const std::vector<std::unique_ptr<Calculator>>& calculators,
+              const std::vector<CsvRecord>& rows, bool first, const Streams& io) {
+    const std::size_t workers = calculators.size(), count = rows.size();
+    const std::size_t share = (count + workers - 1) / workers;
+    std::vector<std::future<QString>> parts;
+    std::vector<int> failures(workers, 0);
+    for (std::size_t i = 1; i < workers; ++i) {
+        const std::size_t from = std::min(count, i * share), to = std::min(count, from + share);
+        parts.push_back(std::async(std::launch::async, [&, i, from, to] {
+            return batch.play(*calculators[i], rows, from, to, first, failures[i]);
+        }));
+    }
+    QString out = batch.play(*calculators[0], rows, 0, std::min(count, share), first, failures[0]);
+    for (auto& part : parts) {
+        out += part.get();
+    }
+    write(io, out);
+    int bad = 0;
+    for (int f : failures) {
+        bad += f;
+    }
+    return bad;
+}
+
+// The next rows to answer together: up to a block, or what has come while the input waits.
+std::vector<CsvRecord> nextBlock(CsvReader& reader) {
+    constexpr std::size_t rowsPerBlock = 4096;
+    constexpr qsizetype bytesPerBlock = 2 * 1024 * 1024;
+    std::vector<CsvRecord> rows;
+    qsizetype bytes = 0;
+    while (rows.size() < rowsPerBlock && bytes < bytesPerBlock) {
+        auto record = reader.next();
+        if (!record) {
+            break;
+        }
+        const bool blank =
+            record->error.isEmpty() && record->cells.size() == 1 && record->cells.front().isEmpty();
+        if (!blank) {
+            bytes += record->bytes;
+            rows.push_back(std::move(*record));
+        }
+        if (reader.waiting() && !rows.empty()) {
+            break;
+        }
+    }
+    return rows;
+}
+
+int batch(Input& input, const Options& o, const QLocale& locale, const Streams& io) {
+    CsvReader reader(input);
+    const auto header = reader.next();
+    if (header && !header->error.isEmpty()) {
+        throw UsageError(QStringLiteral("l'en-tête du fichier CSV : ") + header->error);
+    }
+    const Format& format = o.format != nullptr ? *o.format : csvFormat();
+    const Batch b{format, o.request.repair, batchColumns(header ? header->cells : QStringList())};
+    write(io, format.header(header->cells, b.repair));
     const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
     std::vector<std::unique_ptr<Calculator>> calculators;
     for (unsigned i = 0; i < workers; ++i) {
         calculators.push_back(std::make_unique<Calculator>(locale));
     }
-    constexpr std::size_t block = 4096;
-    const std::size_t count = batch.rows.size();
     int bad = 0;
-    for (std::size_t first = 0; first < count; first += block) {
-        const std::size_t last = std::min(count, first + block);
-        const std::size_t share = (last - first + workers - 1) / workers;
-        std::vector<std::future<QByteArray>> parts;
-        std::vector<int> failures(workers, 0);
-        for (unsigned i = 1; i < workers; ++i) {
-            const std::size_t from = std::min(last, first + i * share);
-            const std::size_t to = std::min(last, from + share);
-            parts.push_back(std::async(std::launch::async, [&, i, from, to] {
-                return batch.play(*calculators[i], from, to, failures[i]);
-            }));
+    std::size_t count = 0;
+    try {
+        for (auto rows = nextBlock(reader); !rows.empty(); rows = nextBlock(reader)) {
+            bad += playBlock(b, calculators, rows, count == 0, io);
+            count += rows.size();
         }
-        io.out(batch.play(*calculators[0], first, std::min(last, first + share), failures[0]));
-        for (auto& part : parts) {
-            io.out(part.get());
-        }
-        for (int f : failures) {
-            bad += f;
-        }
+    } catch (const CsvFailure& failure) {
+        say(io, failure.message);
+        return misused;
     }
-    return bad;
-}
-
-int batch(const QByteArray& bytes, const Format& format, const QLocale& locale, const Streams& io) {
-    CsvReader reader(bytes);
-    int line = 0;
-    const auto header = reader.next(line);
-    Batch b{format, batchColumns(header), {}};
-    io.out(utf8(format.header(*header)));
-    while (auto record = reader.next(line)) {
-        if (!(record->size() == 1 && record->front().isEmpty())) {  // not a blank line
-            b.rows.push_back({line, std::move(*record)});
-        }
-    }
-    const int bad = playAll(b, locale, io);
     if (reader.unterminated()) {
-        io.err(
-            utf8(QStringLiteral("fournil-calc : le fichier CSV finit dans un champ entre "
-                                "guillemets\n")));
+        say(io, QStringLiteral("le fichier CSV finit dans un champ entre guillemets"));
     }
     if (bad > 0) {
-        io.err(utf8(QStringLiteral("fournil-calc : %1 ligne(s) en erreur sur %2\n")
-                        .arg(bad)
-                        .arg(b.rows.size())));
+        say(io, QStringLiteral("%1 ligne(s) en erreur sur %2").arg(bad).arg(count));
     }
-    return answered;
+    return bad > 0 ? impossible : answered;
 }
 
 int single(const Options& o, const QLocale& locale, const Streams& io) {
@@ -191,44 +257,61 @@ int single(const Options& o, const QLocale& locale, const Streams& io) {
             QStringLiteral("--mode N manque ; les modes vont %1 (voir --help)").arg(modeRange()));
     }
     Calculator calculator(locale);
-    const std::vector<Repair> repairs = calculator.run(o.request);
-    for (const Repair& r : repairs) {
-        io.err(utf8(QStringLiteral("fournil-calc : ") + r.line() + u'\n'));
+    Answered a;
+    a.repairs = calculator.run(o.request);
+    for (const Repair& r : a.repairs) {
+        say(io, r.line());
     }
     const Window& w = calculator.window();
+    a.window = &w;
+    a.cells = QStringList{QString::number(int(o.request.mode)), massUnitShown(w),
+                          hydrationUnitShown(w, 1), hydrationUnitShown(w, 2)};
     const Format& format = o.format != nullptr ? *o.format : textFormat();
-    const QStringList settings = {QString::number(int(o.request.mode)), massUnitShown(w),
-                                  hydrationUnitShown(w, 1), hydrationUnitShown(w, 2)};
-    io.out(utf8(format.header(settingColumns().mid(0, 4)) + format.answer(settings, w, repairs)));
+    write(io, format.header(settingColumns().mid(0, 4), false) + format.write(a, false));
     return answerFailed(w) ? impossible : answered;
+}
+
+int run(const QStringList& arguments, const Streams& io, const QLocale& userLocale) {
+    const Options o = parse(arguments);
+    const QLocale locale = o.locale.value_or(userLocale);
+    if (o.help) {
+        write(io, helpText(o.mode));
+        return answered;
+    }
+    if (o.version) {
+        write(io, QStringLiteral("fournil-calc " FOURNIL_VERSION "\n"));
+        return answered;
+    }
+    if (!o.csv) {
+        return single(o, locale, io);
+    }
+    QString why;
+    const std::unique_ptr<Input> input = io.open(*o.csv, why);
+    if (!input) {
+        throw UsageError(QStringLiteral("impossible de lire « %1 » : %2").arg(*o.csv, why));
+    }
+    return batch(*input, o, locale, io);
 }
 
 }  // namespace
 
+std::unique_ptr<Input> bytesInput(QByteArray bytes, qint64 chunk) {
+    return std::make_unique<BytesInput>(std::move(bytes), chunk);
+}
+
 int runCommand(const QStringList& arguments, const Streams& io, const QLocale& userLocale) {
     try {
-        const Options o = parse(arguments);
-        const QLocale locale = o.locale.value_or(userLocale);
-        if (o.help) {
-            io.out(utf8(helpText(o.mode)));
-            return answered;
+        const int status = run(arguments, io, userLocale);
+        if (!io.finish()) {
+            throw WriteFailed{io.outError()};
         }
-        if (o.version) {
-            io.out(QByteArrayLiteral("fournil-calc " FOURNIL_VERSION "\n"));
-            return answered;
-        }
-        if (!o.csv) {
-            return single(o, locale, io);
-        }
-        const auto bytes = io.read(*o.csv);
-        if (!bytes) {
-            io.err(utf8(QStringLiteral("fournil-calc : impossible de lire « %1 »\n").arg(*o.csv)));
-            return misused;
-        }
-        return batch(*bytes, o.format != nullptr ? *o.format : csvFormat(), locale, io);
+        return status;
     } catch (const UsageError& e) {
-        io.err(utf8(QStringLiteral("fournil-calc : ") + e.message() + u'\n'));
+        say(io, e.message());
         return misused;
+    } catch (const WriteFailed& failed) {
+        say(io, QStringLiteral("écriture impossible : ") + failed.why);
+        return unwritten;
     }
 }
 

@@ -1,6 +1,44 @@
 #include "calc/csv.h"
 
 namespace fournil::calc {
+namespace {
+
+constexpr qsizetype blockSize = 1 << 16;
+
+// "12", "-3", "70,5" or "0.25": what a spreadsheet reads as a number, never as a formula.
+bool plainNumber(const QString& cell) {
+    qsizetype i = cell.startsWith(u'-') || cell.startsWith(u'+') ? 1 : 0;
+    qsizetype digits = 0;
+    bool mark = false;
+    for (; i < cell.size(); ++i) {
+        const QChar c = cell[i];
+        if (c >= u'0' && c <= u'9') {
+            ++digits;
+        } else if ((c == u'.' || c == u',') && !mark && digits > 0) {
+            mark = true;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0 && !cell.endsWith(u'.') && !cell.endsWith(u',');
+}
+
+QString quoted(const QString& f) {
+    if (f.contains(u',') || f.contains(u'"') || f.contains(u'\n') || f.contains(u'\r')) {
+        return u'"' + QString(f).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    }
+    return f;
+}
+
+}  // namespace
+
+QString defused(const QString& cell) {
+    static const QString starts = QStringLiteral("=+-@\t\r");
+    if (!cell.isEmpty() && starts.contains(cell[0]) && !plainNumber(cell)) {
+        return u'\'' + cell;
+    }
+    return cell;
+}
 
 QString csvRecord(const QStringList& fields) {
     QString out;
@@ -8,65 +46,139 @@ QString csvRecord(const QStringList& fields) {
         if (i > 0) {
             out += u',';
         }
-        const QString& f = fields[i];
-        if (f.contains(u',') || f.contains(u'"') || f.contains(u'\n') || f.contains(u'\r')) {
-            out += u'"' + QString(f).replace(u'"', QStringLiteral("\"\"")) + u'"';
-        } else {
-            out += f;
-        }
+        out += quoted(defused(fields[i]));
     }
     return out + QStringLiteral("\r\n");
 }
 
-CsvReader::CsvReader(QByteArray text) : text_(QString::fromUtf8(text)) {
-    if (text_.startsWith(QChar(0xFEFF))) {
-        text_.remove(0, 1);  // the mark a spreadsheet puts before UTF-8
+CsvReader::CsvReader(Input& input, CsvBounds bounds) : input_(input), bounds_(bounds) {}
+
+int CsvReader::get() {
+    if (at_ >= buffer_.size()) {
+        if (ended_) {
+            return -1;
+        }
+        buffer_.resize(blockSize);
+        const qint64 n = input_.read(buffer_.data(), blockSize);
+        if (n < 0) {
+            throw CsvFailure{QStringLiteral("lecture impossible : ") + input_.error()};
+        }
+        buffer_.resize(qsizetype(n));
+        at_ = 0;
+        lastShort_ = n < blockSize;
+        if (n == 0) {
+            ended_ = true;
+            return -1;
+        }
+        if (!started_) {
+            started_ = true;
+            if (buffer_.startsWith("\xEF\xBB\xBF")) {
+                at_ = 3;  // the mark a spreadsheet puts before UTF-8
+                return get();
+            }
+        }
     }
+    return static_cast<unsigned char>(buffer_[at_++]);
 }
 
-std::optional<QStringList> CsvReader::next(int& line) {
-    if (at_ >= text_.size()) {
+void CsvReader::skipLine(CsvRecord& record, const QString& why) {
+    // Quotes no longer count: the record is dropped up to its line's end, however long it is, so
+    // that one bad record cannot swallow the file.
+    qsizetype skipped = 0;
+    int c = get();
+    while (c >= 0 && c != '\n' && c != '\r') {
+        if (++skipped > bounds_.endless) {
+            throw CsvFailure{QStringLiteral("ligne %1 : plus de %2 Mio sans fin de ligne ; ce "
+                                            "n'est pas un fichier CSV")
+                                 .arg(record.line)
+                                 .arg(bounds_.endless / (1024 * 1024))};
+        }
+        c = get();
+    }
+    if (c == '\r') {
+        // A lone CR ends the line by itself.
+        if (const int d = get(); d >= 0 && d != '\n') {
+            --at_;
+        }
+    }
+    ++line_;
+    record.cells.clear();
+    record.error = why;
+}
+
+std::optional<CsvRecord> CsvReader::next() {
+    int c = get();
+    if (c < 0) {
         return std::nullopt;
     }
-    line = line_;
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    const qsizetype n = text_.size();
-    while (at_ < n) {
-        const QChar c = text_.at(at_++);
+    CsvRecord r;
+    r.line = line_;
+    QByteArray field;
+    bool quoted = false, wasQuoted = false;
+    const auto peek = [&] {
+        const int d = get();
+        if (d >= 0) {
+            --at_;
+        }
+        return d;
+    };
+    // The next byte taken only when it is the one wanted.
+    const auto take = [&](int wanted) {
+        const bool taken = peek() == wanted;
+        at_ += taken ? 1 : 0;
+        return taken;
+    };
+    for (; c >= 0; c = get()) {
+        if (++r.bytes > bounds_.record) {
+            skipLine(r, QStringLiteral("une ligne de plus de %1 Mio").arg(bounds_.record >> 20));
+            return r;
+        }
         if (quoted) {
-            if (c == u'"') {
-                if (at_ < n && text_.at(at_) == u'"') {
-                    field += u'"';
-                    ++at_;
+            if (c == '"') {
+                if (take('"')) {
+                    field += '"';
                 } else {
                     quoted = false;
                 }
-            } else {
-                if (c == u'\n') {
-                    ++line_;
-                }
-                field += c;
+                continue;
             }
-        } else if (c == u'"' && field.isEmpty()) {
-            quoted = true;
-        } else if (c == u',') {
-            fields << field;
+            if (c == '\n' || (c == '\r' && peek() != '\n')) {
+                ++line_;
+            }
+            field += char(c);
+        } else if (c == '"' && field.isEmpty() && !wasQuoted) {
+            quoted = wasQuoted = true;
+        } else if (c == ',' || c == '\n' || c == '\r') {
+            if (r.cells.size() >= bounds_.fields) {
+                if (c == ',') {
+                    skipLine(r, QStringLiteral("plus de %1 champs").arg(bounds_.fields));
+                    return r;
+                }
+                r.cells.clear();
+                r.error = QStringLiteral("plus de %1 champs").arg(bounds_.fields);
+            } else {
+                r.cells << QString::fromUtf8(field);
+            }
             field.clear();
-        } else if (c == u'\r' && at_ < n && text_.at(at_) == u'\n') {
-            continue;  // the CR of a CRLF
-        } else if (c == u'\n') {
-            ++line_;
-            fields << field;
-            return fields;
+            wasQuoted = false;
+            if (c != ',') {
+                if (c == '\r') {
+                    take('\n');
+                }
+                ++line_;
+                return r;
+            }
         } else {
-            field += c;
+            field += char(c);
+        }
+        if (field.size() > bounds_.cell) {
+            skipLine(r, QStringLiteral("un champ de plus de %1 Kio").arg(bounds_.cell >> 10));
+            return r;
         }
     }
     unterminated_ = quoted;
-    fields << field;
-    return fields;
+    r.cells << QString::fromUtf8(field);
+    return r;
 }
 
 }  // namespace fournil::calc

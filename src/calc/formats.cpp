@@ -77,52 +77,66 @@ constexpr std::array columns = std::to_array<Column>({
 });
 // clang-format on
 
-QString csvHeader(const QStringList& inputColumns) {
-    return csvRecord(inputColumns + answerColumns());
+QString csvHeader(const QStringList& inputColumns, bool repairs) {
+    return csvRecord(inputColumns + answerColumns(repairs));
 }
 
-QString csvAnswer(const QStringList& cells, const Window& w, const std::vector<Repair>&) {
-    return csvRecord(cells + answerValues(w));
-}
-
-QString csvRefused(const QStringList& cells, const QString& why) {
+QString csvWrite(const Answered& a, bool repairs) {
+    if (a.window != nullptr) {
+        return csvRecord(a.cells + answerValues(*a.window, repairs ? &a.repairs : nullptr));
+    }
     // Every answer's column empty but the last, the error's.
-    QStringList values(qsizetype(columns.size()) - 1);
-    return csvRecord(cells + values + QStringList{why});
+    QStringList values(answerColumns(repairs).size() - 1);
+    return csvRecord(a.cells + values + QStringList{a.why});
 }
 
-// clang-format off
+QString textWrite(const Answered& a, bool) {
+    return a.window != nullptr ? calculationText(*a.window) + u'\n' : a.why + u'\n';
+}
+
+QString jsonWrite(const Answered& a, bool) {
+    return a.window != nullptr ? answerJson(*a.window, a.repairs) : refusalJson(a.why);
+}
+
+QString noHeader(const QStringList&, bool) {
+    return {};
+}
+
 const auto formatTable = std::to_array<Format>({
-    {u"texte",
-     [](const QStringList&) { return QString(); },
-     [](const QStringList&, const Window& w, const std::vector<Repair>&) {
-         return calculationText(w) + u'\n'; },
-     [](const QStringList&, const QString& why) { return why + u'\n'; },
-     u"\n"},
-    {u"json",
-     [](const QStringList&) { return QString(); },
-     [](const QStringList&, const Window& w, const std::vector<Repair>& repairs) {
-         return answerJson(w, repairs); },
-     [](const QStringList&, const QString& why) { return refusalJson(why); }},
-    {u"csv", csvHeader, csvAnswer, csvRefused},
+    {u"texte", noHeader, textWrite, u"\n"},
+    {u"json", noHeader, jsonWrite},
+    {u"csv", csvHeader, csvWrite},
 });
-// clang-format on
+
+QString repairsText(const std::vector<Repair>& repairs) {
+    QStringList lines;
+    for (const Repair& r : repairs) {
+        lines << r.line();
+    }
+    return lines.join(QStringLiteral(" ; "));
+}
 
 }  // namespace
 
-QStringList answerColumns() {
+QStringList answerColumns(bool repairs) {
     QStringList names;
     for (const Column& c : columns) {
         names << QString::fromLatin1(c.name);
     }
+    if (repairs) {
+        names.insert(names.size() - 1, QStringLiteral("reparations"));
+    }
     return names;
 }
 
-QStringList answerValues(const Window& w) {
+QStringList answerValues(const Window& w, const std::vector<Repair>* repairs) {
     const Source source{w, w.answer, recipeTable(w)};
     QStringList values;
     for (const Column& c : columns) {
-        values << c.value(source);
+        values << withoutMinusZero(c.value(source));
+    }
+    if (repairs != nullptr) {
+        values.insert(values.size() - 1, repairsText(*repairs));
     }
     return values;
 }

@@ -14,19 +14,25 @@
 
 namespace fournil::calc {
 
-// The columns of an answer as CSV gives them, the same for every mode, and one answer's values.
-QStringList answerColumns();
-QStringList answerValues(const Window& w);
+// The columns of an answer as CSV gives them, the same for every mode, and one answer's values;
+// with repairs asked for, a column of them before the error's.
+QStringList answerColumns(bool repairs = false);
+QStringList answerValues(const Window& w, const std::vector<Repair>* repairs = nullptr);
+
+// One row's outcome: the input's cells that asked for it, then the window's answer or why the
+// row was refused.
+struct Answered {
+    QStringList cells;
+    const Window* window = nullptr;  // null for a refused row
+    std::vector<Repair> repairs;
+    QString why;
+};
 
 struct Format {
     const char16_t* name;  // as --format names it
     // Before the first answer: the columns the input gave (a batch's header, or the settings).
-    QString (*header)(const QStringList& inputColumns);
-    // One answer, after the input's cells that asked for it.
-    QString (*answer)(const QStringList& inputCells, const Window& w,
-                      const std::vector<Repair>& repairs);
-    // A row of a batch that asked what does not exist.
-    QString (*refused)(const QStringList& inputCells, const QString& why);
+    QString (*header)(const QStringList& inputColumns, bool repairs);
+    QString (*write)(const Answered& answered, bool repairs);
     // Between two answers of a batch.
     const char16_t* between = u"";
 };

@@ -47,6 +47,9 @@ QString jsonNumber(std::optional<double> value) {
     if (!value || !std::isfinite(*value)) {
         return QStringLiteral("null");
     }
+    if (*value == 0) {
+        return QStringLiteral("0");  // never "-0"
+    }
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, *value);
     return QString::fromLatin1(buffer, result.ptr - buffer);
@@ -83,7 +86,7 @@ QString boxJson(const NamedBox& b, const AnswerEntry& e) {
         {"nom", jsonString(b.name)},
         {"case", jsonString(b.boxName)},
         {"libelle", jsonString(e.what.isEmpty() || isDenominator(b.box) ? b.meaning : e.what)},
-        {"texte", jsonString(e.text)},
+        {"texte", jsonString(withoutMinusZero(e.text))},
         {"nombre", jsonNumber(e.number)},
         {"unite", jsonTextOrNull(e.unitShown ? e.unit.simplified() : QString())},
         {"resultat", jsonBool(e.computed)},

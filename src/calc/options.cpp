@@ -40,8 +40,8 @@ const auto options = std::to_array<Option>({
      [](Options& o, const QString& v) {
          o.locale = localeNamed(v);
          if (!o.locale) {
-             throw UsageError(QStringLiteral("langue inconnue « %1 » ; par exemple C, fr_FR, "
-                                             "en_US, de_DE").arg(v));
+             throw UsageError(QStringLiteral("langue inconnue « %1 » ; les langues connues sont : "
+                                             "C, POSIX, %2").arg(v, knownLocaleNames().join(u' ')));
          }
      }},
     {u"--pieces", u"N", u"la recette complète : le nombre de pâtons (1 à %2)",
@@ -53,6 +53,10 @@ const auto options = std::to_array<Option>({
     {u"--levure", u"P", u"la levure en % de toute la farine (0 à %3 ; 0 par défaut) ;\n"
                         u"la pâte est tapée pour faire pâtons × poids, la recette suit",
      takeRecipe<RecipeField::Yeast>},
+    {u"--reparer", nullptr, u"une valeur que la fenêtre répare est gardée réparée (dit sur la\n"
+                            u"sortie d'erreur, ou dans la colonne reparations) au lieu d'être "
+                            u"refusée",
+     [](Options& o, const QString&) { o.request.repair = true; }},
     {u"--csv", u"FICHIER", u"un calcul par ligne d'un fichier CSV (- : l'entrée standard) ;\n"
                            u"l'en-tête nomme mode, masse, unite1, unite2, pieces, poids, sel,\n"
                            u"levure et les valeurs",
@@ -114,10 +118,13 @@ QString optionsHelp() {
             text += QString(20, u' ') + lines[i] + u'\n';
         }
     }
-    return text + QStringLiteral(
-                      "\nSortie : 0 avec une réponse, 3 quand la réponse est « Calcul "
-                      "impossible avec ces valeurs »,\n2 pour une option, un mode, une unité "
-                      "ou un nom inconnus.\n");
+    return text +
+           QStringLiteral(
+               "\nSortie : 0 avec une réponse (toutes les lignes d'un lot) ; 2 pour une option, "
+               "un mode,\nune unité, un nom ou une langue inconnus, une valeur "
+               "refusée, un fichier illisible ;\n3 quand la réponse est « Calcul "
+               "impossible avec ces valeurs » (un lot : une ligne en\nerreur) ; 4 quand "
+               "la réponse ne peut pas être écrite (disque plein, sortie fermée).\n");
 }
 
 QString modeHelp(Mode mode) {

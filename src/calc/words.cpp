@@ -4,6 +4,19 @@
 
 namespace fournil::calc {
 
+// "-0" and "-0,0" as 0: a sign on nothing misleads a reader and a spreadsheet alike.
+QString withoutMinusZero(const QString& text) {
+    if (text.size() < 2 || text[0] != u'-') {
+        return text;
+    }
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (text[i] != u'0' && text[i] != u'.' && text[i] != u',') {
+            return text;
+        }
+    }
+    return text.mid(1);
+}
+
 QString joined(const QStringList& words) {
     return words.join(QStringLiteral(", "));
 }

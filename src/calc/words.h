@@ -86,5 +86,7 @@ std::optional<RecipeField> recipeFieldNamed(QStringView word);
 QStringList settingColumns();
 
 QString joined(const QStringList& words);
+// "-0" and "-0,0" written as 0.
+QString withoutMinusZero(const QString& text);
 
 }  // namespace fournil::calc

@@ -204,11 +204,30 @@ std::optional<QLocale> localeNamed(QStringView name) {
     if (base == u"C" || base == u"POSIX") {
         return QLocale::c();
     }
+    // Each part a code Qt knows: "fr_XX" is refused rather than read as French of France.
+    const QList<QStringView> parts = base.split(u'_');
+    if (parts.size() > 2 || QLocale::codeToLanguage(parts.front()) == QLocale::AnyLanguage ||
+        (parts.size() == 2 && QLocale::codeToTerritory(parts.back()) == QLocale::AnyTerritory)) {
+        return std::nullopt;
+    }
     const QLocale locale(base.toString());
-    if (locale.language() == QLocale::C || base.isEmpty()) {
+    if (locale.language() == QLocale::C) {
         return std::nullopt;
     }
     return locale;
+}
+
+QStringList knownLocaleNames() {
+    QStringList names;
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
+        if (locale.language() != QLocale::C) {
+            names << locale.name();
+        }
+    }
+    names.sort();
+    names.removeDuplicates();
+    return names;
 }
 
 }  // namespace fournil

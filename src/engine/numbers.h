@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -36,5 +37,7 @@ QString unroundedText(double value, const QLocale& locale);
 // The locale a person names: "C" or "POSIX", or a language with its territory ("fr_FR", and
 // "fr_FR.UTF-8" as the environment writes it); nothing for a name Qt does not know.
 std::optional<QLocale> localeNamed(QStringView name);
+// Every language_TERRITORY name localeNamed knows besides "C" and "POSIX", sorted.
+QStringList knownLocaleNames();
 
 }  // namespace fournil

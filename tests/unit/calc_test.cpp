@@ -32,11 +32,20 @@ struct Outcome {
 Outcome run(const QStringList& arguments, const QLocale& locale = QLocale::c(),
             const std::map<QString, QByteArray>& files = {}) {
     QByteArray out, err;
-    const Streams io{[&](const QByteArray& b) { out += b; }, [&](const QByteArray& b) { err += b; },
-                     [&](const QString& path) -> std::optional<QByteArray> {
-                         const auto it = files.find(path);
-                         return it != files.end() ? std::optional(it->second) : std::nullopt;
-                     }};
+    Streams io;
+    io.out = [&](const QByteArray& b) {
+        out += b;
+        return true;
+    };
+    io.err = [&](const QByteArray& b) { err += b; };
+    io.open = [&](const QString& path, QString& why) -> std::unique_ptr<Input> {
+        const auto it = files.find(path);
+        if (it == files.end()) {
+            why = QStringLiteral("fichier introuvable");
+            return nullptr;
+        }
+        return bytesInput(it->second, 7);  // a few bytes at a time, as a slow pipe gives them
+    };
     const int status = runCommand(arguments, io, locale);
     return {status, QString::fromUtf8(out), QString::fromUtf8(err)};
 }
@@ -151,17 +160,22 @@ TEST(Command, ErrorsAndRepairs) {
         {"--mode 1 farine=3", 2, "« farine » est un résultat du mode 1 ; les valeurs à donner"},
         {"--mode 1 denominateur=3", 2, "ne sert qu'à une hydratation tapée en fraction"},
         {"--mode 1 1200", 2, "« 1200 » n'est ni une option ni NOM=VALEUR"},
-        {"--csv absent.csv", 2, "impossible de lire « absent.csv »"},
         {"--mode 1 --pieces 0 --poids 250", 2, "--pieces « 0 » : un nombre entier de 1 à 10000"},
         {"--mode 1 --pieces 2.5 --poids 250", 2, "--pieces « 2.5 »"},
         {"--mode 1 --pieces 6", 2, "--poids manque"},
         {"--mode 1 --poids -3", 2, "--poids « -3 » : un poids plus grand que 0"},
         {"--mode 1 --poids 250 --sel 25", 2, "--sel « 25 » : un pourcentage de 0 à 20"},
         {"--mode 3 --poids 250", 2, "la recette (pieces, poids, sel, levure) : La recette"},
-        // The window's own repairs, reported.
-        {"--mode 1 pate=12a", 0, "Q1 : « 12a » remplacé par « 0 »"},
-        {"--mode 1 hydratation=12345", 0, "H1 : « 12345 » remplacé par « 1234 »"},
-        {"--mode 3 temperature-chaude=172", 0, "H2 : « 172 » remplacé par « 100 »"},
+        // What the window would repair is refused, unless the repairs are asked for.
+        {"--mode 1 pate=12a", 2, "pate « 12a » n'est pas un nombre avec un point ; 70.5"},
+        {"--mode 1 pate=1e3", 2, "pate « 1e3 » n'est pas un nombre"},
+        {"--mode 1 hydratation=12345", 2, "hydratation « 12345 » est hors de ce que la case garde"},
+        {"--mode 1 --reparer pate=12a", 0, "Q1 : « 12a » remplacé par « 0 »"},
+        {"--mode 1 --reparer hydratation=12345", 0, "H1 : « 12345 » remplacé par « 1234 »"},
+        {"--mode 3 --reparer temperature-chaude=172", 0, "H2 : « 172 » remplacé par « 100 »"},
+        {"--locale xx_YY --mode 1", 2, "langue inconnue « xx_YY » ; les langues connues sont : C"},
+        {"--locale fr_XX --mode 1", 2, "langue inconnue « fr_XX »"},
+        {"--csv absent.csv", 2, "impossible de lire « absent.csv » : fichier introuvable"},
         {"--mode 1 Q1=1200", 0, ""},  // a box's own name
         {"--mode 3 EF(2)=13 ef2=14", 0, ""},
         {"--mode 1 --unite1 fraction-farine hydratation=2 denominateur=-2", 3, ""},
@@ -240,7 +254,7 @@ TEST(Command, ABatchGoesOnPastABadRow) {
     good.replace("note_levain", "levain");
     const Outcome r =
         run(words("--csv in.csv"), QLocale(u"fr_FR"), {{QStringLiteral("in.csv"), good}});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 3);  // rows in error
     const QStringList lines = r.out.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 8) << r.out.toStdString();  // a header, six rows, the last CRLF
     EXPECT_TRUE(lines[0].startsWith(u"mode,masse,pate,hydratation,levain,Q1,H1"));
@@ -250,8 +264,10 @@ TEST(Command, ABatchGoesOnPastABadRow) {
     EXPECT_TRUE(lines[3].endsWith(u",ligne 4 : 2 champs au lieu de 5"));
     EXPECT_TRUE(lines[4].contains(u"ligne 5 : mode inconnu « 9 »"));
     EXPECT_TRUE(lines[5].contains(u"7\n0")) << lines[5].toStdString();  // kept as it came
+    EXPECT_TRUE(
+        lines[5].contains(u"ligne 6 : hydratation « 7\n0 » n'est pas un nombre en français"));
     EXPECT_TRUE(lines[6].startsWith(u"2,,,65,,,65,,706,,,459,eau,")) << lines[6].toStdString();
-    EXPECT_TRUE(r.err.contains(u"2 ligne(s) en erreur sur 6"));
+    EXPECT_TRUE(r.err.contains(u"3 ligne(s) en erreur sur 6"));
     // Every answered row has as many fields as the header.
     EXPECT_EQ(lines[1].count(u','), lines[0].count(u',') + 1);  // "70,5" is not quoted in C…
 }
@@ -268,6 +284,7 @@ TEST(Command, AnswersAsTheWindowModelDoes) {
         Calculator calculator(locale);
         for (int session = 0; session < 1000; ++session) {
             Request request;
+            request.repair = true;  // as the window repairs
             request.mode = Mode(1 + pick(6));
             request.massUnit = pick(4);
             request.hydrationUnit1 = pick(2) * (1 + pick(4));

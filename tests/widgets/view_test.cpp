@@ -10,8 +10,8 @@
 #include "window/startup.h"
 #include "window/user_events.h"
 #include "wiring/actions.h"
-#include "wiring/recipe_dough.h"
 #include "wiring/binding.h"
+#include "wiring/recipe_dough.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -26,9 +26,9 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
-#include <QScreen>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -299,11 +299,13 @@ QString commandLineRefusal(const char* field, const char* text) {
                               QStringLiteral("0.5")};
     const qsizetype bad = fields.indexOf(QString::fromLatin1(field));
     for (qsizetype i = 0; i < options.size(); ++i) {
-        arguments << QStringLiteral("--") + options[i] << (i == bad ? QString::fromLatin1(text) : good[i]);
+        arguments << QStringLiteral("--") + options[i]
+                  << (i == bad ? QString::fromLatin1(text) : good[i]);
     }
     QByteArray err;
-    const calc::Streams io{[](const QByteArray&) {}, [&](const QByteArray& b) { err += b; },
-                           [](const QString&) { return std::optional<QByteArray>(); }};
+    calc::Streams io;
+    io.out = [](const QByteArray&) { return true; };
+    io.err = [&](const QByteArray& b) { err += b; };
     if (calc::runCommand(arguments, io, QLocale::c()) != 2) {
         return QStringLiteral("accepted");
     }
