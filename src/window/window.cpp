@@ -209,7 +209,9 @@ bool Window::runHandler(const std::function<void()>& handler) {
         return false;
     }
     ++nesting_;
-    deepest_ = std::max(deepest_, nesting_);
+    if (counters_ != nullptr) {
+        counters_->deepestNesting = std::max(counters_->deepestNesting, nesting_);
+    }
     struct Leave {
         int& depth;
         ~Leave() { --depth; }

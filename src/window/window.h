@@ -11,6 +11,7 @@
 #include "window/history.h"
 #include "window/inventory.h"
 #include "window/recipe.h"
+#include "window/work_counters.h"
 
 #include <QLocale>
 #include <QString>
@@ -88,19 +89,16 @@ class Window {
     // tab stop before anyone hears of the change, so the focus never rests on what cannot take it.
     void moveFocusOffUnreachable(const Control& changed);
 
-    // Counts the recalculation passes, nested ones included, so that tests can see how often
-    // an event recalculates.
-    long passes() const { return passes_; }
-    void countPass() { ++passes_; }
-    void resetPasses() { passes_ = 0; }
+    // Where the window counts its passes and the depth of its handlers, or null (see
+    // work_counters.h).
+    WorkCounters* counters() const { return counters_; }
+    void setCounters(WorkCounters* counters) { counters_ = counters; }
 
-    // How deeply event handlers are running inside one another now, and the deepest so far.
-    // Each repair's nested run ends by itself; past `maximumNesting` no further handler starts, so
-    // that even a chain that failed to end could never exhaust the stack.
+    // How deeply event handlers are running inside one another now. Each repair's nested run
+    // ends by itself; past `maximumNesting` no further handler starts, so that even a chain that
+    // failed to end could never exhaust the stack.
     static constexpr int maximumNesting = 500;
     int nesting() const { return nesting_; }
-    int deepestNesting() const { return deepest_; }
-    void resetDeepestNesting() { deepest_ = nesting_; }
     // Runs an event handler one level deeper; false when it was not run.
     bool runHandler(const std::function<void()>& handler);
 
@@ -184,9 +182,8 @@ class Window {
     std::optional<QString> wordsBefore_;
     long answers_ = 0;
     long answersAtBegin_ = 0;
-    long passes_ = 0;
     int nesting_ = 0;
-    int deepest_ = 0;
+    WorkCounters* counters_ = nullptr;
 };
 
 }  // namespace fournil
