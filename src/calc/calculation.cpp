@@ -321,7 +321,7 @@ Calculator::Calculator(const QLocale& locale)
     w.spokenAnswer = nullptr;
     w.history().stopRecording();
     openWindow(w);
-    machine_->start = w.history().snapshot();
+    machine_->start = snapshot(w);
 }
 
 Calculator::~Calculator() = default;
@@ -336,7 +336,7 @@ std::vector<Repair> Calculator::run(const Request& request) {
     auto& prepared = machine_->prepared;
     auto found = prepared.find(key);
     if (found == prepared.end()) {
-        w.history().restore(machine_->start);
+        restore(w, machine_->start);
         focusFirst(w);
         std::optional<QString> refused;
         try {
@@ -344,13 +344,12 @@ std::vector<Repair> Calculator::run(const Request& request) {
         } catch (const UsageError& e) {
             refused = e.message();
         }
-        found = prepared.emplace(key, Machine::Prepared{w.history().snapshot(), w.focus(), refused})
-                    .first;
+        found = prepared.emplace(key, Machine::Prepared{snapshot(w), w.focus(), refused}).first;
     }
     if (found->second.refused) {
         throw UsageError(*found->second.refused);
     }
-    w.history().restore(found->second.state);
+    restore(w, found->second.state);
     w.setFocus(found->second.focus);
 
     const std::vector<NamedBox> all = namedBoxes(request.mode);

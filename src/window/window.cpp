@@ -238,14 +238,22 @@ void Window::announce(const QString& text) {
     notify(Fournil, Property::Announcement);
 }
 
-void Window::userEventBegan() {
-    // The words are rendered only around an event that records a new answer: a mouse move or a
-    // caret move runs no pass and costs nothing here.
-    answersAtBegin_ = answers_;
-    wordsBefore_.reset();
+void Window::beginUserEvent(const UserEventScope& event) {
+    const bool outermost = eventDepth_++ == 0;
+    if (outermost) {
+        // The words are rendered only around an event that records a new answer: a mouse move
+        // or a caret move runs no pass and costs nothing here.
+        answersAtBegin_ = answers_;
+        wordsBefore_.reset();
+    }
+    history_.eventBegan(event, outermost);
 }
 
-void Window::userEventEnded() {
+void Window::endUserEvent() {
+    if (--eventDepth_ > 0) {
+        return;
+    }
+    history_.eventEnded();
     for (WindowObserver* observer : observers_) {
         observer->userEventEnded();
     }
@@ -259,7 +267,7 @@ void Window::userEventEnded() {
 }
 
 void Window::answerAboutToChange() {
-    if (answerWords && !wordsBefore_ && history_.inEvent()) {
+    if (answerWords && !wordsBefore_ && inUserEvent()) {
         wordsBefore_ = answerWords();
     }
     ++answers_;

@@ -11,6 +11,8 @@
 #include "window/history.h"
 #include "window/inventory.h"
 #include "window/recipe.h"
+#include "window/user_event_scope.h"
+#include "window/window_state.h"
 #include "window/work_counters.h"
 
 #include <QLocale>
@@ -34,7 +36,9 @@ class WindowObserver {
     virtual void userEventEnded() {}
 };
 
-class Window {
+// The window-level values (WindowValues: TypeCalcul, the units, FracEau1 and FracEau2) are its
+// own members, as the handlers name them.
+class Window : public WindowValues {
   public:
     // Creates every control of the inventory with its initial state. No handler is bound yet
     // (see binding.h) and start-up has not run (see startup.h).
@@ -47,14 +51,6 @@ class Window {
     const std::vector<Control*>& controls() const { return all_; }
     Control* find(QStringView name, int index = -1) const;
     bool isArray(QStringView name) const;
-
-    // Window-level values: the last selection of each option group, and the water fractions.
-    std::int16_t TypeCalcul = 0;
-    std::int16_t UniteMasse = 0;
-    std::int16_t UniteH1 = 0;
-    std::int16_t UniteH2 = 0;
-    float FracEau1 = 0.0f;
-    float FracEau2 = 0.0f;
 
     // The answer of the last recalculation pass, which every rendering of it is drawn from.
     Answer answer;
@@ -102,6 +98,9 @@ class Window {
     // Runs an event handler one level deeper; false when it was not run.
     bool runHandler(const std::function<void()>& handler);
 
+    // Whether a user event (user_event_scope.h) is running now.
+    bool inUserEvent() const { return eventDepth_ > 0; }
+
     // Undo and redo of the user's steps.
     History& history() const { return history_; }
 
@@ -120,9 +119,6 @@ class Window {
     std::function<QString()> spokenAnswer;
     const QString& announcement() const { return announcement_; }
     void announce(const QString& text);
-    // Told by each outermost user event as it begins and ends.
-    void userEventBegan();
-    void userEventEnded();
     // Told before the answer starts to change (a pass, an undo, a new calculation), so that the
     // words it replaces are known; counts the answers.
     void answerAboutToChange();
@@ -166,6 +162,10 @@ class Window {
     PictureBox& Image1;
 
   private:
+    friend class UserEventScope;
+    void beginUserEvent(const UserEventScope& event);
+    void endUserEvent();
+
     template <class T>
     T& named(QStringView name, int index = -1) const;
     template <class T>
@@ -182,6 +182,7 @@ class Window {
     std::optional<QString> wordsBefore_;
     long answers_ = 0;
     long answersAtBegin_ = 0;
+    int eventDepth_ = 0;
     int nesting_ = 0;
     WorkCounters* counters_ = nullptr;
 };

@@ -118,9 +118,9 @@ void applyRecipe(Window& w, const RecipeInputs& recipe, double total) {
         return;
     }
     // A step of its own: whatever run of typing came before ends, and none goes on in it.
-    { const History::Event before(w, History::Kind::Command); }
+    w.history().endTypingRun();
     {
-        const History::Event event(w, History::Kind::Command);
+        const UserEventScope event(w, UserEventScope::Kind::Command);
         w.setRecipe(recipe);
         // The masses are rounded one by one: the dough is nudged until the rounded ones add up
         // to the total asked, where they can.
@@ -135,7 +135,7 @@ void applyRecipe(Window& w, const RecipeInputs& recipe, double total) {
             dough = std::round((dough + (total - table->total)) / step) * step;
         }
     }
-    { const History::Event after(w, History::Kind::Command); }
+    w.history().endTypingRun();
 }
 
 void runAction(Window& w, const Action& a) {
@@ -144,7 +144,7 @@ void runAction(Window& w, const Action& a) {
     if (a.run == nullptr || !actionEnabled(w, a)) {
         return;
     }
-    const History::Event event(w, History::Kind::Command);
+    const UserEventScope event(w, UserEventScope::Kind::Command);
     a.run(w);
 }
 
