@@ -93,11 +93,12 @@ void checkPromises(const Window& w) {
             broken("a denominator reads 0:", box->displayName());
         }
     }
-    if (w.deepestNesting() >= nestingBound) {
-        broken("handlers nest too deeply:", QString::number(w.deepestNesting()));
+    const WorkCounters& counted = *w.counters();
+    if (counted.deepestNesting >= nestingBound) {
+        broken("handlers nest too deeply:", QString::number(counted.deepestNesting));
     }
-    if (w.passes() > passBound) {
-        broken("one event ran too many passes:", QString::number(w.passes()));
+    if (counted.passes > passBound) {
+        broken("one event ran too many passes:", QString::number(counted.passes));
     }
     checkGroups(w);
     if (const auto law = events::brokenLaw(w)) {
@@ -114,6 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         events::ByteSource in(data, size);
         static testing::BareMachine machine;
         Window w;
+        WorkCounters counters;
+        w.setCounters(&counters);
         const auto locales = events::localeNames();
         w.setLocale(
             *localeNamed(QString::fromLatin1(locales[in.below(std::uint32_t(locales.size()))])));
@@ -122,8 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkPromises(w);
         // As many events as the input holds, up to a long working session.
         for (int n = 0; n < maximumEvents && in.more(); ++n) {
-            w.resetPasses();
-            w.resetDeepestNesting();
+            counters.reset(w.nesting());
             const events::UserEvent event = events::drawEvent(w, in);
             events::play(w, event);
             checkPromises(w);

@@ -122,7 +122,7 @@ Calculator::Calculator(const QLocale& locale)
     w.spokenAnswer = nullptr;
     w.history().stopRecording();
     openWindow(w);
-    machine_->start = w.history().snapshot();
+    machine_->start = snapshot(w);
 }
 
 Calculator::~Calculator() = default;
@@ -146,7 +146,7 @@ void Calculator::prepare(const Request& request) {
     auto& prepared = machine_->prepared;
     auto found = prepared.find(key);
     if (found == prepared.end()) {
-        w.history().restore(machine_->start);
+        restore(w, machine_->start);
         focusFirst(w);
         std::optional<QString> refused;
         try {
@@ -154,13 +154,12 @@ void Calculator::prepare(const Request& request) {
         } catch (const UsageError& e) {
             refused = e.message();
         }
-        found = prepared.emplace(key, Machine::Prepared{w.history().snapshot(), w.focus(), refused})
-                    .first;
+        found = prepared.emplace(key, Machine::Prepared{snapshot(w), w.focus(), refused}).first;
     }
     if (found->second.refused) {
         throw UsageError(*found->second.refused);
     }
-    w.history().restore(found->second.state);
+    restore(w, found->second.state);
     w.setFocus(found->second.focus);
 }
 

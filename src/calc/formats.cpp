@@ -29,7 +29,7 @@ QString shown(const Source& s) {
     return s.a[B].shown && !(s.a.fault && s.a[B].computed) ? s.a[B].text : QString();
 }
 
-template <float Window::*F>
+template <float WindowValues::*F>
 QString fraction(const Source& s) {
     return unroundedText(double(s.w.*F), s.w.locale());
 }

@@ -141,7 +141,9 @@ bool pass(Window& w) {
 }  // namespace
 
 void Calcule(Window& w) {
-    w.countPass();
+    if (WorkCounters* counters = w.counters()) {
+        ++counters->passes;
+    }
     w.answerAboutToChange();  // the pass fills the answer as it goes
     const bool complete = pass(w);
     if (!complete) {

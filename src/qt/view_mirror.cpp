@@ -103,7 +103,7 @@ void FournilView::applyWindowValue(Property property) {
         case Property::Answer:
             // A mode switch records a dozen answers: only the last one is shown.
             answerChanged_ = true;
-            if (!model_.history().inEvent()) {
+            if (!model_.inUserEvent()) {
                 applyAnswer();
             }
             break;

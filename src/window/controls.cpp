@@ -132,7 +132,9 @@ void Captioned::save(ControlState& state) const {
 
 void Captioned::restore(const ControlState& state) {
     Control::restore(state);
-    setCaption(state.caption);
+    if (state.caption) {
+        setCaption(*state.caption);
+    }
 }
 
 void TextBox::save(ControlState& state) const {

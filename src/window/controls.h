@@ -76,10 +76,11 @@ struct ControlState {
     int left = 0, top = 0;
     bool visible = true, enabled = true, bold = false;
     Colour backColour;
-    QString caption;        // a control with a caption
-    QString text;           // a text box
-    bool selected = false;  // an option button
+    std::optional<QString> caption;  // a control with a caption
+    QString text;                    // a text box
+    bool selected = false;           // an option button
     std::shared_ptr<const Picture> picture;
+    friend bool operator==(const ControlState&, const ControlState&) = default;
 };
 
 // Opaque picture handle: the platform that loaded it knows what it holds.

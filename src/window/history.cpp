@@ -2,8 +2,6 @@
 
 #include "window/window.h"
 
-#include <bit>
-
 namespace fournil {
 namespace {
 
@@ -21,83 +19,14 @@ bool oneCharacterApart(const QString& a, const QString& b) {
     return QStringView(shorter).mid(i) == QStringView(longer).mid(i + 1);
 }
 
-bool sameState(const Window& w, const WindowState& a, const WindowState& b) {
-    if (a.TypeCalcul != b.TypeCalcul || a.UniteMasse != b.UniteMasse || a.UniteH1 != b.UniteH1 ||
-        a.UniteH2 != b.UniteH2 ||
-        std::bit_cast<std::uint32_t>(a.FracEau1) != std::bit_cast<std::uint32_t>(b.FracEau1) ||
-        std::bit_cast<std::uint32_t>(a.FracEau2) != std::bit_cast<std::uint32_t>(b.FracEau2) ||
-        a.recipe != b.recipe) {
-        return false;
-    }
-    const auto& controls = w.controls();
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const ControlState& x = a.controls[i];
-        const ControlState& y = b.controls[i];
-        // The help text is where the person is, not part of the calculation.
-        const bool help = controls[i] == &w.Aide;
-        if (x.left != y.left || x.top != y.top || x.visible != y.visible ||
-            x.enabled != y.enabled || x.bold != y.bold || !(x.backColour == y.backColour) ||
-            (!help && x.caption != y.caption) || x.text != y.text || x.selected != y.selected ||
-            x.picture != y.picture) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
-History::Event::Event(Window& w, Kind kind) : history_(w.history()) {
-    history_.begin(kind);
-}
-
-History::Event::~Event() {
-    history_.end();
-}
-
-WindowState History::capture() const {
-    const Window& w = window_;
-    WindowState state;
-    state.controls.resize(w.controls().size());
-    for (std::size_t i = 0; i < w.controls().size(); ++i) {
-        w.controls()[i]->save(state.controls[i]);
-    }
-    state.TypeCalcul = w.TypeCalcul;
-    state.UniteMasse = w.UniteMasse;
-    state.UniteH1 = w.UniteH1;
-    state.UniteH2 = w.UniteH2;
-    state.FracEau1 = w.FracEau1;
-    state.FracEau2 = w.FracEau2;
-    state.answer = w.answer;
-    state.recipe = w.recipe();
-    return state;
-}
-
 void History::put(const WindowState& state) {
-    Window& w = window_;
     restoring_ = true;
-    const QString help = w.Aide.caption();
-    for (std::size_t i = 0; i < w.controls().size(); ++i) {
-        w.controls()[i]->restore(state.controls[i]);
-    }
-    w.Aide.setCaption(help);
-    w.TypeCalcul = state.TypeCalcul;
-    w.UniteMasse = state.UniteMasse;
-    w.UniteH1 = state.UniteH1;
-    w.UniteH2 = state.UniteH2;
-    w.FracEau1 = state.FracEau1;
-    w.FracEau2 = state.FracEau2;
-    w.answerAboutToChange();
-    w.answer = state.answer;
-    w.setRecipe(state.recipe);
-    w.notify(w.Fournil, Property::Fractions);
-    w.notify(w.Fournil, Property::Answer);
+    restore(window_, state);
     restoring_ = false;
     run_ = nullptr;
-    if (!recording_) {
-        return;
-    }
-    last_ = capture();
+    last_ = snapshot(window_);
     lastValid_ = true;
     dirty_ = false;
 }
@@ -130,65 +59,61 @@ void History::stopRecording() {
     clear();
 }
 
-void History::begin(Kind kind) {
+void History::eventBegan(const UserEventScope& event, bool outermost) {
     if (!recording_) {
-        if (depth_++ == 0) {
-            window_.userEventBegan();
+        return;
+    }
+    if (!outermost) {
+        if (event.kind() == UserEventScope::Kind::Edit) {
+            noteEdit(event);
+        } else if (event.kind() == UserEventScope::Kind::Command &&
+                   kind_ == UserEventScope::Kind::Passive) {
+            kind_ = event.kind();
         }
         return;
     }
-    if (depth_++ > 0) {
-        if (kind == Kind::Command && kind_ == Kind::Passive) {
-            kind_ = kind;
-        }
-        return;
-    }
-    window_.userEventBegan();
     // What moved outside any user event (start-up, a test's own writes) is the state before.
     if (!lastValid_ || dirty_) {
-        last_ = capture();
+        last_ = snapshot(window_);
         lastValid_ = true;
     }
     dirty_ = false;
-    kind_ = kind;
+    kind_ = event.kind();
     editedBox_ = nullptr;
     typing_ = false;
+    if (event.kind() == UserEventScope::Kind::Edit) {
+        noteEdit(event);
+    }
 }
 
-void History::noteEdit(const TextBox& box, const QString& before, const QString& requested) {
-    editedBox_ = &box;
-    requested_ = requested;
-    typing_ = oneCharacterApart(before, requested);
-    kind_ = Kind::Edit;
+void History::noteEdit(const UserEventScope& edit) {
+    editedBox_ = edit.box();
+    requested_ = edit.requested();
+    typing_ = oneCharacterApart(edit.before(), edit.requested());
+    kind_ = UserEventScope::Kind::Edit;
 }
 
-void History::end() {
-    if (--depth_ > 0) {
-        return;
+void History::eventEnded() {
+    if (recording_) {
+        record();
     }
-    if (!recording_) {
-        window_.userEventEnded();
-        return;
-    }
-    record();
-    window_.userEventEnded();
 }
 
 void History::record() {
     if (!dirty_) {
-        if (kind_ == Kind::Command) {
+        if (kind_ == UserEventScope::Kind::Command) {
             run_ = nullptr;
         }
         return;
     }
-    WindowState now = capture();
-    if (sameState(window_, last_, now)) {
+    WindowState now = snapshot(window_);
+    if (now.content == last_.content) {
         last_ = std::move(now);
         dirty_ = false;
         return;
     }
-    const bool typed =
-        kind_ == Kind::Edit && typing_ && editedBox_ != nullptr && editedBox_->text() == requested_;
+    const bool typed = kind_ == UserEventScope::Kind::Edit && typing_ && editedBox_ != nullptr &&
+                       editedBox_->text() == requested_;
     if (!(typed && run_ == editedBox_)) {
         undo_.push_back(std::move(last_));
         if (undo_.size() > capacity) {
@@ -205,7 +130,7 @@ void History::step(std::deque<WindowState>& from, std::deque<WindowState>& to) {
     if (from.empty()) {
         return;
     }
-    to.push_back(capture());
+    to.push_back(snapshot(window_));
     const WindowState state = std::move(from.back());
     from.pop_back();
     put(state);

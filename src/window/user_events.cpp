@@ -150,8 +150,7 @@ void userEdit(TextBox& box, const QString& text, std::optional<int> caret) {
     if (!box.reachable()) {
         return;
     }
-    const History::Event event(box.window(), History::Kind::Edit);
-    box.window().history().noteEdit(box, box.text(), text);
+    const UserEventScope event(box, text);
     box.window().setFocus(&box);
     box.setText(text);
     if (box.text() == text) {
@@ -182,7 +181,7 @@ void userType(TextBox& box, QStringView character) {
     if (!box.reachable() || !typedCharacterAccepted(character)) {
         return;
     }
-    const History::Event event(box.window(), History::Kind::Passive);
+    const UserEventScope event(box.window(), UserEventScope::Kind::Passive);
     box.window().setFocus(&box);
     box.setSelStart(int(box.text().size()));  // typing lands at the end
     insertAtCaret(box, character.toString());
@@ -192,7 +191,7 @@ void userSelect(TextBox& box, int anchor, int caret) {
     if (!box.reachable()) {
         return;
     }
-    const History::Event event(box.window(), History::Kind::Passive);
+    const UserEventScope event(box.window(), UserEventScope::Kind::Passive);
     box.setSelection(anchor, caret, true);
 }
 
@@ -203,8 +202,8 @@ void userClick(Control& control) {
     // A click on a button ends a run of typing; one into a box only places the caret, and one on
     // anything else does nothing.
     const bool button = control.kind() == Kind::OptionButton || control.kind() == Kind::Button;
-    const History::Event event(control.window(),
-                               button ? History::Kind::Command : History::Kind::Passive);
+    const UserEventScope event(
+        control.window(), button ? UserEventScope::Kind::Command : UserEventScope::Kind::Passive);
     switch (control.kind()) {
         case Kind::OptionButton:
             control.window().setFocus(&control);
@@ -226,7 +225,7 @@ void userClick(Control& control) {
 }
 
 void userHover(Control& control) {
-    const History::Event event(control.window(), History::Kind::Passive);
+    const UserEventScope event(control.window(), UserEventScope::Kind::Passive);
     // A disabled control still reaches its own handler; a hidden one is not under the mouse.
     for (const Control* c = &control; c != nullptr; c = c->container()) {
         if (!c->visible()) {
@@ -274,7 +273,7 @@ QString keyName(Key key) {
 }
 
 void userKey(Window& w, Key key) {
-    const History::Event event(w, History::Kind::Command);
+    const UserEventScope event(w, UserEventScope::Kind::Command);
     if (key == Key::Tab || key == Key::Backtab) {
         if (Control* next = w.nextTabStop(w.focus(), key == Key::Tab)) {
             w.setFocus(next, Window::FocusReason::Tab);

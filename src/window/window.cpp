@@ -209,7 +209,9 @@ bool Window::runHandler(const std::function<void()>& handler) {
         return false;
     }
     ++nesting_;
-    deepest_ = std::max(deepest_, nesting_);
+    if (counters_ != nullptr) {
+        counters_->deepestNesting = std::max(counters_->deepestNesting, nesting_);
+    }
     struct Leave {
         int& depth;
         ~Leave() { --depth; }
@@ -236,14 +238,22 @@ void Window::announce(const QString& text) {
     notify(Fournil, Property::Announcement);
 }
 
-void Window::userEventBegan() {
-    // The words are rendered only around an event that records a new answer: a mouse move or a
-    // caret move runs no pass and costs nothing here.
-    answersAtBegin_ = answers_;
-    wordsBefore_.reset();
+void Window::beginUserEvent(const UserEventScope& event) {
+    const bool outermost = eventDepth_++ == 0;
+    if (outermost) {
+        // The words are rendered only around an event that records a new answer: a mouse move
+        // or a caret move runs no pass and costs nothing here.
+        answersAtBegin_ = answers_;
+        wordsBefore_.reset();
+    }
+    history_.eventBegan(event, outermost);
 }
 
-void Window::userEventEnded() {
+void Window::endUserEvent() {
+    if (--eventDepth_ > 0) {
+        return;
+    }
+    history_.eventEnded();
     for (WindowObserver* observer : observers_) {
         observer->userEventEnded();
     }
@@ -257,7 +267,7 @@ void Window::userEventEnded() {
 }
 
 void Window::answerAboutToChange() {
-    if (answerWords && !wordsBefore_ && history_.inEvent()) {
+    if (answerWords && !wordsBefore_ && inUserEvent()) {
         wordsBefore_ = answerWords();
     }
     ++answers_;

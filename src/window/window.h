@@ -11,6 +11,9 @@
 #include "window/history.h"
 #include "window/inventory.h"
 #include "window/recipe.h"
+#include "window/user_event_scope.h"
+#include "window/window_state.h"
+#include "window/work_counters.h"
 
 #include <QLocale>
 #include <QString>
@@ -33,7 +36,9 @@ class WindowObserver {
     virtual void userEventEnded() {}
 };
 
-class Window {
+// The window-level values (WindowValues: TypeCalcul, the units, FracEau1 and FracEau2) are its
+// own members, as the handlers name them.
+class Window : public WindowValues {
   public:
     // Creates every control of the inventory with its initial state. No handler is bound yet
     // (see binding.h) and start-up has not run (see startup.h).
@@ -46,14 +51,6 @@ class Window {
     const std::vector<Control*>& controls() const { return all_; }
     Control* find(QStringView name, int index = -1) const;
     bool isArray(QStringView name) const;
-
-    // Window-level values: the last selection of each option group, and the water fractions.
-    std::int16_t TypeCalcul = 0;
-    std::int16_t UniteMasse = 0;
-    std::int16_t UniteH1 = 0;
-    std::int16_t UniteH2 = 0;
-    float FracEau1 = 0.0f;
-    float FracEau2 = 0.0f;
 
     // The answer of the last recalculation pass, which every rendering of it is drawn from.
     Answer answer;
@@ -88,21 +85,21 @@ class Window {
     // tab stop before anyone hears of the change, so the focus never rests on what cannot take it.
     void moveFocusOffUnreachable(const Control& changed);
 
-    // Counts the recalculation passes, nested ones included, so that tests can see how often
-    // an event recalculates.
-    long passes() const { return passes_; }
-    void countPass() { ++passes_; }
-    void resetPasses() { passes_ = 0; }
+    // Where the window counts its passes and the depth of its handlers, or null (see
+    // work_counters.h).
+    WorkCounters* counters() const { return counters_; }
+    void setCounters(WorkCounters* counters) { counters_ = counters; }
 
-    // How deeply event handlers are running inside one another now, and the deepest so far.
-    // Each repair's nested run ends by itself; past `maximumNesting` no further handler starts, so
-    // that even a chain that failed to end could never exhaust the stack.
+    // How deeply event handlers are running inside one another now. Each repair's nested run
+    // ends by itself; past `maximumNesting` no further handler starts, so that even a chain that
+    // failed to end could never exhaust the stack.
     static constexpr int maximumNesting = 500;
     int nesting() const { return nesting_; }
-    int deepestNesting() const { return deepest_; }
-    void resetDeepestNesting() { deepest_ = nesting_; }
     // Runs an event handler one level deeper; false when it was not run.
     bool runHandler(const std::function<void()>& handler);
+
+    // Whether a user event (user_event_scope.h) is running now.
+    bool inUserEvent() const { return eventDepth_ > 0; }
 
     // Undo and redo of the user's steps.
     History& history() const { return history_; }
@@ -122,9 +119,6 @@ class Window {
     std::function<QString()> spokenAnswer;
     const QString& announcement() const { return announcement_; }
     void announce(const QString& text);
-    // Told by each outermost user event as it begins and ends.
-    void userEventBegan();
-    void userEventEnded();
     // Told before the answer starts to change (a pass, an undo, a new calculation), so that the
     // words it replaces are known; counts the answers.
     void answerAboutToChange();
@@ -168,6 +162,10 @@ class Window {
     PictureBox& Image1;
 
   private:
+    friend class UserEventScope;
+    void beginUserEvent(const UserEventScope& event);
+    void endUserEvent();
+
     template <class T>
     T& named(QStringView name, int index = -1) const;
     template <class T>
@@ -184,9 +182,9 @@ class Window {
     std::optional<QString> wordsBefore_;
     long answers_ = 0;
     long answersAtBegin_ = 0;
-    long passes_ = 0;
+    int eventDepth_ = 0;
     int nesting_ = 0;
-    int deepest_ = 0;
+    WorkCounters* counters_ = nullptr;
 };
 
 }  // namespace fournil

@@ -111,7 +111,7 @@ void runAction(Window& w, const Action& a) {
     if (a.run == nullptr || !actionEnabled(w, a)) {
         return;
     }
-    const History::Event event(w, History::Kind::Command);
+    const UserEventScope event(w, UserEventScope::Kind::Command);
     a.run(w);
 }
 

@@ -111,7 +111,7 @@ bool resumeCalculation(Window& w, const QByteArray& saved) {
     if (!s) {
         return false;
     }
-    const History::Event step(w, History::Kind::Command);
+    const UserEventScope step(w, UserEventScope::Kind::Command);
     userClick(w.optionL(s->mode));
     userClick(w.optionU(s->massUnit));
     userClick(w.optionH(s->unit1));

@@ -3,6 +3,7 @@
 #include "engine/numbers.h"
 #include "engine/recipe.h"
 #include "window/history.h"
+#include "window/user_event_scope.h"
 #include "window/user_events.h"
 #include "window/window.h"
 
@@ -28,9 +29,9 @@ void applyRecipe(Window& w, const RecipeInputs& recipe, double total) {
         return;
     }
     // A step of its own: whatever run of typing came before ends, and none goes on in it.
-    { const History::Event before(w, History::Kind::Command); }
+    w.history().endTypingRun();
     {
-        const History::Event event(w, History::Kind::Command);
+        const UserEventScope event(w, UserEventScope::Kind::Command);
         w.setRecipe(recipe);
         // The masses are rounded one by one: the dough is nudged until the rounded ones add up
         // to the total asked, where they can.
@@ -45,7 +46,7 @@ void applyRecipe(Window& w, const RecipeInputs& recipe, double total) {
             dough = std::round((dough + (total - table->total)) / step) * step;
         }
     }
-    { const History::Event after(w, History::Kind::Command); }
+    w.history().endTypingRun();
 }
 
 }  // namespace fournil

@@ -311,9 +311,10 @@ TEST(Calcule, NestedPassesResumeOnTheTextsTheyLeave) {
         Calcule(w);
     };
     w.Q1.setText(QStringLiteral("12005"));
-    w.resetPasses();
+    WorkCounters counters;
+    w.setCounters(&counters);
     Calcule(w);
-    EXPECT_EQ(w.passes(), 2);
+    EXPECT_EQ(counters.passes, 2);
     EXPECT_EQ(passes, 1);
     EXPECT_EQ(w.Q2.text(), QStringLiteral("7062"));
     EXPECT_EQ(w.EF(1).text(), QStringLiteral("4943"));

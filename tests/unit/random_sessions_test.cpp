@@ -24,15 +24,17 @@ TEST_P(RandomSessions, NestingStaysShallowAndFieldsStayNumbers) {
     for (std::uint32_t session = 0; session < 20; ++session) {
         testing::OpenedWindow opened(locale);
         Window& w = opened.w;
+        WorkCounters counters;
+        w.setCounters(&counters);
         events::RandomSource source(1234 + session);
         for (int step = 0; step < 300; ++step) {
-            w.resetDeepestNesting();
+            counters.reset(w.nesting());
             const events::UserEvent event = events::drawEvent(w, source);
             events::play(w, event);
             const std::string trace = "session " + std::to_string(session) + " step " +
                                       std::to_string(step) + ": " +
                                       event.line().left(60).toStdString();
-            ASSERT_LT(w.deepestNesting(), 50) << trace;
+            ASSERT_LT(counters.deepestNesting, 50) << trace;
             ASSERT_TRUE(std::isfinite(w.FracEau1) && std::isfinite(w.FracEau2)) << trace;
             int modes = 0;
             for (const ModeRow& row : modeRows()) {

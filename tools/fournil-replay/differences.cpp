@@ -6,7 +6,7 @@ namespace fournil::replay {
 
 void playEvent(Session& s, const events::UserEvent& e) {
     Window& w = s.window();
-    w.resetPasses();
+    s.counters().reset();
     Control& c = events::controlNamed(w, e.control);
     switch (e.verb) {
         case events::UserEvent::Verb::Set:

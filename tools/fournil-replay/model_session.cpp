@@ -30,6 +30,7 @@ class ModelSession : public Session {
   public:
     explicit ModelSession(const SessionSettings& settings)
         : display_(settings.screen), platform_{files_, display_, pictures_} {
+        window_.setCounters(&counters_);
         window_.setLocale(settings.locale);
         bindHandlers(window_, platform_);
         openWindow(window_);

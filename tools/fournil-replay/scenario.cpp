@@ -144,7 +144,7 @@ class Player {
             if (c.kind() != Kind::TextBox) {
                 fail(QStringLiteral("%1 is not a text box").arg(name));
             }
-            session().window().resetPasses();
+            session().counters().reset();
             auto& box = static_cast<TextBox&>(c);
             if (verb == u"set") {
                 session().set(box, textArgument(text));
@@ -153,7 +153,7 @@ class Player {
             }
         } else if (verb == u"click" || verb == u"hover") {
             Control& c = control(rest.trimmed());
-            session().window().resetPasses();
+            session().counters().reset();
             if (verb == u"click") {
                 session().click(c);
             } else {
@@ -171,17 +171,17 @@ class Player {
             if (box.kind() != Kind::TextBox) {
                 fail(QStringLiteral("%1 is not a text box").arg(words[0]));
             }
-            session().window().resetPasses();
+            session().counters().reset();
             session().select(static_cast<TextBox&>(box), anchor, caret);
         } else if (verb == u"paste") {
-            session().window().resetPasses();
+            session().counters().reset();
             session().paste(textArgument(rest));
         } else if (verb == u"key") {
             const auto stroke = strokeNamed(rest.trimmed());
             if (!stroke) {
                 fail(QStringLiteral("unknown key: %1").arg(rest.trimmed()));
             }
-            session().window().resetPasses();
+            session().counters().reset();
             session().key(*stroke);
         } else if (verb == u"expect") {
             auto [ref, expected] = firstWord(rest.trimmed());

@@ -44,6 +44,11 @@ class Session {
     }
     // Saves a picture of the window as it shows now; false where there is no window to show.
     virtual bool saveScreenshot(const QString& /*path*/) { return false; }
+    // What the window's work counts, set on it by each session (the passes a scenario reads).
+    WorkCounters& counters() { return counters_; }
+
+  protected:
+    WorkCounters counters_;
 };
 
 // The screen that a scenario sets, and the window's outer size where no window manager frames

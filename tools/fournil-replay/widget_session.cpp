@@ -25,6 +25,7 @@ class WidgetSession : public Session {
   public:
     explicit WidgetSession(const SessionSettings& settings)
         : display_(settings.screen), platform_{files_, display_, pictures_} {
+        window_.setCounters(&counters_);
         window_.setLocale(settings.locale);
         // Each session starts as a run of its own does: nothing on the clipboard.
         QGuiApplication::clipboard()->clear();

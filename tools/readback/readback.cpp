@@ -259,7 +259,7 @@ const Readable readables[] = {
          const Control* focused = controlOfWidget(view, QApplication::focusWidget());
          return PropValue::ofText(focused != nullptr ? focused->displayName() : QString()); }},
     {u"passes", kinds({Kind::Window}),
-     [](const Window& w, const Control&) { return PropValue::ofInt(w.passes()); },
+     [](const Window& w, const Control&) { return PropValue::ofInt(w.counters() != nullptr ? w.counters()->passes : 0); },
      nullptr},
 };
 // clang-format on

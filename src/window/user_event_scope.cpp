@@ -1,0 +1,24 @@
+#include "window/user_event_scope.h"
+
+#include "window/window.h"
+
+namespace fournil {
+
+UserEventScope::UserEventScope(Window& w, Kind kind) : window_(w), kind_(kind) {
+    window_.beginUserEvent(*this);
+}
+
+UserEventScope::UserEventScope(TextBox& box, const QString& requested)
+    : window_(box.window()),
+      kind_(Kind::Edit),
+      box_(&box),
+      before_(box.text()),
+      requested_(requested) {
+    window_.beginUserEvent(*this);
+}
+
+UserEventScope::~UserEventScope() {
+    window_.endUserEvent();
+}
+
+}  // namespace fournil
