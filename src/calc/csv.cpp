@@ -106,6 +106,54 @@ void CsvReader::skipLine(CsvRecord& record, const QString& why) {
     record.error = why;
 }
 
+int CsvReader::peek() {
+    const int d = get();
+    if (d >= 0) {
+        --at_;
+    }
+    return d;
+}
+
+bool CsvReader::take(int wanted) {
+    const bool taken = peek() == wanted;
+    at_ += taken ? 1 : 0;
+    return taken;
+}
+
+bool CsvReader::quotedByte(int c, QByteArray& field) {
+    if (c == '"') {
+        if (!take('"')) {
+            return false;  // the closing quote
+        }
+    } else if (c == '\n' || (c == '\r' && peek() != '\n')) {
+        ++line_;
+    }
+    field += char(c);
+    return true;
+}
+
+bool CsvReader::endField(CsvRecord& r, QByteArray& field, int c) {
+    const QString tooMany = QStringLiteral("plus de %1 champs").arg(bounds_.fields);
+    if (r.cells.size() >= bounds_.fields && c == ',') {
+        skipLine(r, tooMany);
+        return false;
+    }
+    if (r.cells.size() >= bounds_.fields) {
+        r.cells.clear();
+        r.error = tooMany;
+    } else {
+        r.cells << QString::fromUtf8(field);
+    }
+    field.clear();
+    if (c == '\r') {
+        take('\n');
+    }
+    if (c != ',') {
+        ++line_;
+    }
+    return true;
+}
+
 std::optional<CsvRecord> CsvReader::next() {
     int c = get();
     if (c < 0) {
@@ -115,59 +163,20 @@ std::optional<CsvRecord> CsvReader::next() {
     r.line = line_;
     QByteArray field;
     bool quoted = false, wasQuoted = false;
-    const auto peek = [&] {
-        const int d = get();
-        if (d >= 0) {
-            --at_;
-        }
-        return d;
-    };
-    // The next byte taken only when it is the one wanted.
-    const auto take = [&](int wanted) {
-        const bool taken = peek() == wanted;
-        at_ += taken ? 1 : 0;
-        return taken;
-    };
     for (; c >= 0; c = get()) {
         if (++r.bytes > bounds_.record) {
             skipLine(r, QStringLiteral("une ligne de plus de %1 Mio").arg(bounds_.record >> 20));
             return r;
         }
         if (quoted) {
-            if (c == '"') {
-                if (take('"')) {
-                    field += '"';
-                } else {
-                    quoted = false;
-                }
-                continue;
-            }
-            if (c == '\n' || (c == '\r' && peek() != '\n')) {
-                ++line_;
-            }
-            field += char(c);
+            quoted = quotedByte(c, field);
         } else if (c == '"' && field.isEmpty() && !wasQuoted) {
             quoted = wasQuoted = true;
         } else if (c == ',' || c == '\n' || c == '\r') {
-            if (r.cells.size() >= bounds_.fields) {
-                if (c == ',') {
-                    skipLine(r, QStringLiteral("plus de %1 champs").arg(bounds_.fields));
-                    return r;
-                }
-                r.cells.clear();
-                r.error = QStringLiteral("plus de %1 champs").arg(bounds_.fields);
-            } else {
-                r.cells << QString::fromUtf8(field);
-            }
-            field.clear();
-            wasQuoted = false;
-            if (c != ',') {
-                if (c == '\r') {
-                    take('\n');
-                }
-                ++line_;
+            if (!endField(r, field, c) || c != ',') {
                 return r;
             }
+            wasQuoted = false;
         } else {
             field += char(c);
         }

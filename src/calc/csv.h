@@ -50,7 +50,14 @@ class CsvReader {
     bool unterminated() const { return unterminated_; }
 
   private:
-    int get();  // the next byte, or -1 at the end
+    int get();              // the next byte, or -1 at the end
+    int peek();             // the next byte, left to read
+    bool take(int wanted);  // the next byte, read only when it is the one wanted
+    // A byte inside quotes into the field; false at the closing quote.
+    bool quotedByte(int c, QByteArray& field);
+    // The field ended by `c` (a comma or a line end) into the record; false when the record is
+    // dropped for having too many fields.
+    bool endField(CsvRecord& record, QByteArray& field, int c);
     void skipLine(CsvRecord& record, const QString& why);
 
     Input& input_;
