@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 QList<ReadmeExample> readmeExamples(const QString& readme, const QString& heading) {
     const QString indent(4, u' ');
     const QStringList lines = readme.split(u'\n');
@@ -56,4 +58,32 @@ QString catFileName(const QString& command) {
     static const QRegularExpression cat(QStringLiteral("^cat ([A-Za-z0-9_-][A-Za-z0-9._-]*)$"));
     const QRegularExpressionMatch match = cat.match(command);
     return match.hasMatch() ? match.captured(1) : QString();
+}
+
+QStringList lineDiff(const QStringList& shown, const QStringList& written) {
+    // The longest common subsequence of lines, then a walk that marks the rest; outputs are a few
+    // lines, so the quadratic table is small.
+    const qsizetype n = shown.size();
+    const qsizetype m = written.size();
+    QList<QList<int>> common(n + 1, QList<int>(m + 1, 0));
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        for (qsizetype j = m - 1; j >= 0; --j) {
+            common[i][j] = shown[i] == written[j] ? common[i + 1][j + 1] + 1
+                                                  : std::max(common[i + 1][j], common[i][j + 1]);
+        }
+    }
+    QStringList diff;
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < n || j < m) {
+        if (i < n && j < m && shown[i] == written[j]) {
+            diff.append(QStringLiteral("  ") + shown[i++]);
+            ++j;
+        } else if (i < n && (j == m || common[i + 1][j] >= common[i][j + 1])) {
+            diff.append(QStringLiteral("- ") + shown[i++]);
+        } else {
+            diff.append(QStringLiteral("+ ") + written[j++]);
+        }
+    }
+    return diff;
 }

@@ -20,3 +20,6 @@ QList<ReadmeExample> readmeExamples(const QString& readme, const QString& headin
 
 // FILE when the command is `cat FILE` (a plain name in the scratch folder), else empty.
 QString catFileName(const QString& command);
+
+// The lines of `written` against those `shown`: "  " kept, "- " only shown, "+ " only written.
+QStringList lineDiff(const QStringList& shown, const QStringList& written);

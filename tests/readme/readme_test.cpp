@@ -40,8 +40,8 @@ QProcessEnvironment exampleEnvironment() {
     return environment;
 }
 
-std::string shownText(const QStringList& lines) {
-    return lines.isEmpty() ? std::string() : (lines.join(u'\n') + u'\n').toStdString();
+QString shownText(const QStringList& lines) {
+    return lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n';
 }
 
 struct ParseCase {
@@ -75,13 +75,19 @@ TEST(Readme, FindsEachExampleAndWhatItShows) {
         for (qsizetype i = 0; i < found.size(); ++i) {
             EXPECT_EQ(found[i].line, row.expected[i].line);
             EXPECT_EQ(found[i].command.toStdString(), row.expected[i].command.toStdString());
-            EXPECT_EQ(shownText(found[i].shown), shownText(row.expected[i].shown));
+            EXPECT_EQ(shownText(found[i].shown).toStdString(),
+                      shownText(row.expected[i].shown).toStdString());
         }
     }
     EXPECT_EQ(catFileName(QStringLiteral("cat production.csv")).toStdString(), "production.csv");
     for (const char* notAFile : {"cat ../x.csv", "cat a b", "cat /etc/passwd", "cat .."}) {
         EXPECT_TRUE(catFileName(QString::fromUtf8(notAFile)).isEmpty()) << notAFile;
     }
+    const QStringList changed = lineDiff(
+        {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
+        {QStringLiteral("a"), QStringLiteral("x"), QStringLiteral("c"), QStringLiteral("d")});
+    EXPECT_EQ(changed.join(u'|').toStdString(), "  a|- b|+ x|  c|+ d");
+    EXPECT_EQ(lineDiff({QStringLiteral("a")}, {}).join(u'|').toStdString(), "- a");
 }
 
 TEST(Readme, CommandLineExamplesPrintWhatTheReadmeShows) {
@@ -101,9 +107,8 @@ TEST(Readme, CommandLineExamplesPrintWhatTheReadmeShows) {
         if (const QString name = catFileName(example.command); !name.isEmpty()) {
             QFile input(scratch.filePath(name));
             ASSERT_TRUE(input.open(QIODevice::WriteOnly));
-            const std::string contents = shownText(example.shown);
-            ASSERT_EQ(input.write(contents.data(), qint64(contents.size())),
-                      qint64(contents.size()));
+            const QByteArray contents = shownText(example.shown).toUtf8();
+            ASSERT_EQ(input.write(contents), contents.size());
             continue;
         }
         QProcess process;
@@ -117,11 +122,19 @@ TEST(Readme, CommandLineExamplesPrintWhatTheReadmeShows) {
             continue;
         }
         ++run;
-        const std::string readmeShows = shownText(example.shown);
         // Markdown cannot show a CR: a CSV answer's CRLF line ends read as the README's LF.
-        const std::string programWrites =
-            process.readAllStandardOutput().replace("\r\n", "\n").toStdString();
-        EXPECT_EQ(readmeShows, programWrites);
+        const QString written = QString::fromUtf8(process.readAllStandardOutput())
+                                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (written != shownText(example.shown)) {
+            QStringList writtenLines = written.split(u'\n');
+            const bool endsLine = written.isEmpty() || written.endsWith(u'\n');
+            if (endsLine) {
+                writtenLines.removeLast();
+            }
+            ADD_FAILURE() << "the README shows (-), fournil-calc writes (+):\n"
+                          << lineDiff(example.shown, writtenLines).join(u'\n').toStdString()
+                          << (endsLine ? "" : "\n(no line end after the last line)");
+        }
         EXPECT_TRUE(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
             << "exit status " << process.exitCode() << ", standard error:\n"
             << process.readAllStandardError().toStdString();
