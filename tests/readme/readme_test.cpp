@@ -1,6 +1,6 @@
 // The README's command-line examples, run: each `$ COMMAND` goes through `sh -c` in a scratch
 // folder with the built fournil-calc first on the PATH, and its standard output must be the lines
-// the README shows under it, byte for byte. Every command must exit 0; an example that shows a
+// the README shows under it, line for line. Every command must exit 0; an example that shows a
 // failure states its status in what it prints (`...; echo $?`).
 #include "readme_examples.h"
 
