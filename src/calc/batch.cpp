@@ -197,20 +197,20 @@ void say(const Streams& io, const QString& line) {
 int batch(Input& input, const Format& format, bool repair, const QLocale& locale,
           const Streams& io) {
     CsvReader reader(input);
-    const auto header = reader.next();
-    if (header && !header->error.isEmpty()) {
-        throw UsageError(QStringLiteral("l'en-tête du fichier CSV : ") + header->error);
-    }
-    const Batch b{format, repair, batchColumns(header ? header->cells : QStringList())};
-    write(io, format.header(header->cells, b.repair));
-    const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-    std::vector<std::unique_ptr<Calculator>> calculators;
-    for (unsigned i = 0; i < workers; ++i) {
-        calculators.push_back(std::make_unique<Calculator>(locale));
-    }
     int bad = 0;
     std::size_t count = 0;
     try {
+        const auto header = reader.next();
+        if (header && !header->error.isEmpty()) {
+            throw UsageError(QStringLiteral("l'en-tête du fichier CSV : ") + header->error);
+        }
+        const Batch b{format, repair, batchColumns(header ? header->cells : QStringList())};
+        write(io, format.header(header->cells, b.repair));
+        const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+        std::vector<std::unique_ptr<Calculator>> calculators;
+        for (unsigned i = 0; i < workers; ++i) {
+            calculators.push_back(std::make_unique<Calculator>(locale));
+        }
         for (auto rows = nextBlock(reader); !rows.empty(); rows = nextBlock(reader)) {
             bad += playBlock(b, calculators, rows, count == 0, io);
             count += rows.size();

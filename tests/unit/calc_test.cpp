@@ -335,5 +335,126 @@ TEST(Command, AnswersAsTheWindowModelDoes) {
     EXPECT_GT(compared, 400);
 }
 
+// Every way a batch or its output can fail: each is told, with its own status, and bounded.
+TEST(Command, FailurePaths) {
+    const QByteArray header = "mode,pate,hydratation\n";
+    struct Row {
+        const char* name;
+        QByteArray csv;  // the input, or empty for an input that cannot be opened
+        int status;
+        const char* err;     // a part of what stderr says
+        const char* answer;  // a part of the output, or null
+    };
+    const QByteArray bigCell = "1,\"" + QByteArray(70 * 1024, '7') + "\",70\n";
+    QByteArray longRow = "1";
+    for (int i = 0; i < 20; ++i) {
+        longRow += ',' + QByteArray(60 * 1024, ' ');  // each field within its bound
+    }
+    longRow += '\n';
+    const QByteArray manyFields = "1" + QByteArray(1200, ',') + "\n";
+    const Row rows[] = {
+        {"missing", {}, 2, "impossible de lire « in.csv » : fichier introuvable", nullptr},
+        {"endless", QByteArray(20 * 1024 * 1024, '\0'), 2, "plus de 16 Mio sans fin de ligne",
+         nullptr},
+        {"cell over 64 KiB", header + bigCell + "1,1200,70\n", 3, "1 ligne(s) en erreur sur 2",
+         "ligne 2 : un champ de plus de 64 Kio"},
+        {"row over 1 MiB", header + longRow + "1,1200,70\n", 3, "1 ligne(s) en erreur sur 2",
+         "ligne 2 : une ligne de plus de 1 Mio"},
+        {"over 1,000 fields", header + manyFields + "1,1200,70\n", 3, "1 ligne(s)",
+         "ligne 2 : plus de 1000 champs"},
+        {"too few fields", header + "1,1200\n", 3, "1 ligne(s)",
+         ",ligne 2 : 2 champs au lieu de 3"},
+        {"too many fields", header + "1,1200,70,5\n", 3, "1 ligne(s)",
+         ",ligne 2 : 4 champs au lieu de 3"},
+        {"a formula", header + "1,=1+1,70\n", 3, "1 ligne(s)", "1,'=1+1,70,"},
+        {"an at sign", header + "1,\"@SUM(A1)\",70\n", 3, "1 ligne(s)", "1,'@SUM(A1),70,"},
+        {"a negative number stays", header + "1,-5,70\n", 0, "", "1,-5,70,-5,70"},
+        {"CR line ends", "mode,pate,hydratation\r1,1200,70\r1,600,70\r", 0, "",
+         "1,600,70,600,70,,353,"},
+        {"duplicate columns", "mode,pate,Pate,hydratation\n1,1,2,70\n", 2,
+         "colonnes en double dans l'en-tête : Pate", nullptr},
+        {"no mode column", "pate,hydratation\n1200,70\n", 2, "doit nommer la colonne mode",
+         nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::map<QString, QByteArray> files;
+        if (!row.csv.isEmpty()) {
+            files[QStringLiteral("in.csv")] = row.csv;
+        }
+        const Outcome r = run(words("--csv in.csv"), QLocale::c(), files);
+        EXPECT_EQ(r.status, row.status) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(row.err))) << r.err.toStdString();
+        if (row.answer != nullptr) {
+            EXPECT_TRUE(r.out.contains(QString::fromUtf8(row.answer)))
+                << r.out.left(2000).toStdString();
+            // Every row exactly as wide as the header, the error in the last column.
+            const QStringList lines = r.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+            for (const QString& line : lines) {
+                EXPECT_EQ(line.count(u','), lines.front().count(u','))
+                    << line.left(200).toStdString();
+            }
+        }
+    }
+}
+
+// A full disk or a closed output is never a success.
+TEST(Command, AFailedWriteIsTold) {
+    for (const char* arguments : {"--mode 1 pate=1200", "--csv in.csv", "--help"}) {
+        SCOPED_TRACE(arguments);
+        QByteArray err;
+        int writes = 0;
+        Streams io;
+        io.out = [&](const QByteArray&) { return ++writes < 2; };  // the disk fills at once
+        io.err = [&](const QByteArray& b) { err += b; };
+        io.open = [](const QString&, QString&) { return bytesInput("mode,pate\n1,1200\n"); };
+        io.finish = [&] { return writes < 1; };  // what stayed buffered fails at the end
+        io.outError = [] { return QStringLiteral("plus de place sur le disque"); };
+        EXPECT_EQ(runCommand(words(arguments), io, QLocale::c()), exitStatus::unwritten);
+        EXPECT_EQ(
+            QString::fromUtf8(err),
+            QStringLiteral("fournil-calc : écriture impossible : plus de place sur le disque\n"));
+    }
+}
+
+// Strict by default, the window's repairs on request: under French settings a point, a letter O
+// or a decimal comma left unquoted are each the row's error; with --reparer they are computed
+// and said in their own column.
+TEST(Command, StrictOrRepaired) {
+    const QByteArray csv =
+        "mode,pate,hydratation\n1,1200,70.5\n1,12O0,70\n1,1200,70,5\n1,1200,70\n";
+    const std::map<QString, QByteArray> files = {{QStringLiteral("in.csv"), csv}};
+    const QLocale french(u"fr_FR");
+    const Outcome strict = run(words("--csv in.csv"), french, files);
+    EXPECT_EQ(strict.status, 3);
+    EXPECT_TRUE(strict.err.contains(u"3 ligne(s) en erreur sur 4"));
+    const QStringList lines = strict.out.split(QStringLiteral("\r\n"));
+    EXPECT_TRUE(
+        lines[1].contains(u"ligne 2 : hydratation « 70.5 » n'est pas un nombre en "
+                          u"français ; 70,5 (--reparer : « 0 »)"))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].contains(u"ligne 3 : pate « 12O0 » n'est pas un nombre en français"));
+    EXPECT_TRUE(lines[3].endsWith(u"ligne 4 : 4 champs au lieu de 3"));
+    EXPECT_TRUE(lines[4].startsWith(u"1,1200,70,1200,70,,706,")) << lines[4].toStdString();
+
+    const Outcome repaired = run(words("--csv in.csv --reparer"), french, files);
+    const QStringList fixed = repaired.out.split(QStringLiteral("\r\n"));
+    EXPECT_TRUE(fixed[0].endsWith(u",reparations,erreur"));
+    EXPECT_TRUE(fixed[1].endsWith(u",H1 : « 70.5 » remplacé par « 0 »,")) << fixed[1].toStdString();
+    EXPECT_EQ(repaired.status, 3);  // the row with a field too many stays in error
+
+    // The recipe's own options take either mark.
+    for (const char* yeast : {"0.5", "0,5"}) {
+        EXPECT_EQ(run(QStringList{QStringLiteral("--mode"), QStringLiteral("1"),
+                                  QStringLiteral("--pieces"), QStringLiteral("6"),
+                                  QStringLiteral("--poids"), QStringLiteral("250"),
+                                  QStringLiteral("--levure"), QString::fromLatin1(yeast)},
+                      french)
+                      .status,
+                  0)
+            << yeast;
+    }
+}
+
 }  // namespace
 }  // namespace fournil::calc
