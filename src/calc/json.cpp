@@ -16,28 +16,17 @@ using Members = std::vector<std::pair<const char*, QString>>;
 QString jsonString(const QString& text) {
     QString out = QStringLiteral("\"");
     for (QChar c : text) {
-        switch (c.unicode()) {
-            case u'"':
-                out += QStringLiteral("\\\"");
-                break;
-            case u'\\':
-                out += QStringLiteral("\\\\");
-                break;
-            case u'\n':
-                out += QStringLiteral("\\n");
-                break;
-            case u'\r':
-                out += QStringLiteral("\\r");
-                break;
-            case u'\t':
-                out += QStringLiteral("\\t");
-                break;
-            default:
-                if (c.unicode() < 0x20) {
-                    out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
-                } else {
-                    out += c;
-                }
+        const char16_t u = c.unicode();
+        if (u == u'"' || u == u'\\') {
+            out += u'\\';
+            out += c;
+        } else if (u == u'\n' || u == u'\r' || u == u'\t') {
+            out += u'\\';
+            out += u == u'\n' ? u'n' : u == u'\r' ? u'r' : u't';
+        } else if (u < 0x20) {
+            out += QStringLiteral("\\u%1").arg(int(u), 4, 16, QChar(u'0'));
+        } else {
+            out += c;
         }
     }
     return out + u'"';

@@ -58,17 +58,11 @@ RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale) {
 }
 
 QString recipeFieldMeaning(RecipeField field) {
-    switch (field) {
-        case RecipeField::Pieces:
-            return QStringLiteral("le nombre de pâtons");
-        case RecipeField::Weight:
-            return QStringLiteral("le poids d'un pâton");
-        case RecipeField::Salt:
-            return QStringLiteral("le sel en % de la farine");
-        case RecipeField::Yeast:
-            return QStringLiteral("la levure en % de la farine");
-    }
-    return {};
+    // In the order of RecipeField.
+    static const char16_t* const meanings[] = {u"le nombre de pâtons", u"le poids d'un pâton",
+                                               u"le sel en % de la farine",
+                                               u"la levure en % de la farine"};
+    return QString::fromUtf16(meanings[std::size_t(field)]);
 }
 
 }  // namespace fournil
