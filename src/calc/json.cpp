@@ -1,6 +1,7 @@
 #include "calc/json.h"
 
 #include "engine/recipe.h"
+#include "guidance/base_text.h"
 #include "guidance/calculation_text.h"
 #include "guidance/recipe_text.h"
 
@@ -149,9 +150,23 @@ QString repairsJson(const std::vector<Repair>& repairs) {
     return jsonArray(repaired);
 }
 
+QString baseJson(const std::optional<BaseTemperature>& base, const QLocale& locale) {
+    if (!base) {
+        return QStringLiteral("null");
+    }
+    const auto term = [&](BaseField f) { return jsonNumber(base->terms[std::size_t(f)]); };
+    return jsonObject({{"base", term(BaseField::Base)},
+                       {"farine", term(BaseField::Flour)},
+                       {"fournil", term(BaseField::Bakehouse)},
+                       {"levain", term(BaseField::Levain)},
+                       {"eau", jsonNumber(base->water)},
+                       {"texte", jsonString(baseTemperatureLine(*base, locale))}});
+}
+
 }  // namespace
 
-QString answerJson(const Window& w, const std::vector<Repair>& repairs) {
+QString answerJson(const Window& w, const std::vector<Repair>& repairs,
+                   const std::optional<BaseTemperature>& base) {
     const Answer& a = w.answer;
     const QString units = jsonObject({{"masse", jsonString(massUnitShown(w))},
                                       {"hydratation1", jsonTextOrNull(hydrationUnitShown(w, 1))},
@@ -166,6 +181,7 @@ QString answerJson(const Window& w, const std::vector<Repair>& repairs) {
                                              {"FracEau2", jsonNumber(double(w.FracEau2))}})},
                {"correction", correctionJson(a)},
                {"recette", recipeJson(w)},
+               {"temperature_de_base", baseJson(base, w.locale())},
                {"phrase", jsonTextOrNull(a.fault ? QString() : a.closing.simplified())},
                {"texte", jsonString(calculationText(w))},
                {"erreur", a.fault ? jsonString(calculationText(w)) : QStringLiteral("null")},

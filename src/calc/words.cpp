@@ -159,11 +159,28 @@ std::optional<RecipeField> recipeFieldNamed(QStringView word) {
     return std::nullopt;
 }
 
+QString baseWord(BaseField field) {
+    static const char* const words[] = {"base", "t-farine", "t-fournil", "t-levain"};
+    return QString::fromLatin1(words[std::size_t(field)]);
+}
+
+std::optional<BaseField> baseFieldNamed(QStringView word) {
+    for (BaseField f : baseFields) {
+        if (word == baseWord(f)) {
+            return f;
+        }
+    }
+    return std::nullopt;
+}
+
 QStringList settingColumns() {
     QStringList columns = {QStringLiteral("mode"), QStringLiteral("masse"),
                            QStringLiteral("unite1"), QStringLiteral("unite2")};
     for (RecipeField f : recipeFields) {
         columns << recipeWord(f);
+    }
+    for (BaseField f : baseFields) {
+        columns << baseWord(f);
     }
     return columns;
 }

@@ -5,24 +5,6 @@
 #include <cmath>
 
 namespace fournil {
-namespace {
-
-// A number by the locale, or with the other decimal mark: "0.5" and "0,5" alike, whatever the
-// keyboard or the spreadsheet wrote.
-std::optional<double> eitherMark(const QString& text, const QLocale& locale) {
-    if (const auto value = LectureLocale(text, locale)) {
-        return value;
-    }
-    const QString point = locale.decimalPoint();
-    const QChar other = point == u"," ? u'.' : u',';
-    if (text.count(other) != 1 || text.contains(point)) {
-        return std::nullopt;
-    }
-    return LectureLocale(QString(text).replace(other, point), locale);
-}
-
-}  // namespace
-
 RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale) {
     RecipeCheck check;
     const auto refuse = [&](RecipeField f, const QString& why) {
@@ -34,12 +16,12 @@ RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale) {
         refuse(RecipeField::Pieces,
                QStringLiteral("un nombre entier de 1 à %1").arg(locale.toString(maximumPieces)));
     }
-    const auto weight = eitherMark(request[RecipeField::Weight].trimmed(), locale);
+    const auto weight = readEitherMark(request[RecipeField::Weight].trimmed(), locale);
     if (!weight || !std::isfinite(*weight) || *weight <= 0 || *weight >= 1e9) {
         refuse(RecipeField::Weight, QStringLiteral("un poids plus grand que 0"));
     }
     const auto percent = [&](RecipeField f) {
-        const auto p = eitherMark(request[f].trimmed(), locale);
+        const auto p = readEitherMark(request[f].trimmed(), locale);
         if (!p || !(*p >= 0 && *p <= maximumPercent)) {
             refuse(f, QStringLiteral("un pourcentage de 0 à %1").arg(maximumPercent));
             return 0.0;
