@@ -115,7 +115,6 @@ struct Batch {
             request.repair = repair;
             a.repairs = calculator.run(request);
             a.window = &calculator.window();
-            a.base = calculator.base();
             bad += answerFailed(calculator.window()) ? 1 : 0;
         } catch (const UsageError& e) {
             ++bad;

@@ -128,7 +128,6 @@ Calculator::Calculator(const QLocale& locale)
 Calculator::~Calculator() = default;
 
 std::vector<Repair> Calculator::run(const Request& request) {
-    base_.reset();
     prepare(request);
     std::vector<Repair> repairs = type(request);
     if (request.recipe) {
@@ -219,11 +218,11 @@ void Calculator::typeBase(const BaseRequest& base, const std::vector<NamedBox>& 
                 QStringLiteral("--%1 « %2 » : %3").arg(baseWord(f), base[f], check.problem(f)));
         }
     }
-    base_ = check.result;
     Request asked;
     asked.repair = repair;
     asked.mode = Mode::WaterTemperature;
     typeValue(*target, unroundedText(check.result->water, locale_), asked, repairs);
+    window_->setBaseTerms(BaseTerms{base.texts});
 }
 
 void Calculator::makeRecipe(const RecipeRequest& recipe) {

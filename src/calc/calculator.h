@@ -54,8 +54,6 @@ class Calculator {
     // the window would repair while repairs are not asked for. Returns the values repaired.
     std::vector<Repair> run(const Request& request);
     const Window& window() const { return *window_; }
-    // The base temperature's sum of the last request, when it gave one.
-    const std::optional<BaseTemperature>& base() const { return base_; }
     const QLocale& locale() const { return locale_; }
 
   private:
@@ -71,7 +69,6 @@ class Calculator {
     QLocale locale_;
     std::unique_ptr<Machine> machine_;
     std::unique_ptr<Window> window_;
-    std::optional<BaseTemperature> base_;
 };
 
 // The boxes of the mode a person can type into in the window as it stands.

@@ -5,6 +5,7 @@
 #include "calc/csv.h"
 #include "calc/formats.h"
 #include "calc/options.h"
+#include "guidance/base_text.h"
 
 #include <algorithm>
 #include <memory>
@@ -43,13 +44,13 @@ int single(const Options& o, const QLocale& locale, const Streams& io) {
     }
     const Window& w = calculator.window();
     a.window = &w;
-    a.base = calculator.base();
+    const auto base = baseInUse(w);
     a.cells = QStringList{QString::number(int(o.request.mode)), massUnitShown(w),
                           hydrationUnitShown(w, 1), hydrationUnitShown(w, 2)};
     QStringList columns = settingColumns().mid(0, 4);
     for (BaseField f : baseFields) {
         columns << QString(baseWord(f)).replace(u'-', u'_');
-        const auto term = a.base ? a.base->terms[std::size_t(f)] : std::nullopt;
+        const auto term = base ? base->terms[std::size_t(f)] : std::nullopt;
         a.cells << (term ? locale.toString(*term) : QString());
     }
     const Format& format = o.format != nullptr ? *o.format : textFormat();

@@ -27,7 +27,6 @@ struct Answered {
     const Window* window = nullptr;  // null for a refused row
     std::vector<Repair> repairs;
     QString why;
-    std::optional<BaseTemperature> base;  // the water worked out from the base temperature
 };
 
 struct Format {

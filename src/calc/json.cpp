@@ -165,8 +165,7 @@ QString baseJson(const std::optional<BaseTemperature>& base, const QLocale& loca
 
 }  // namespace
 
-QString answerJson(const Window& w, const std::vector<Repair>& repairs,
-                   const std::optional<BaseTemperature>& base) {
+QString answerJson(const Window& w, const std::vector<Repair>& repairs) {
     const Answer& a = w.answer;
     const QString units = jsonObject({{"masse", jsonString(massUnitShown(w))},
                                       {"hydratation1", jsonTextOrNull(hydrationUnitShown(w, 1))},
@@ -181,7 +180,7 @@ QString answerJson(const Window& w, const std::vector<Repair>& repairs,
                                              {"FracEau2", jsonNumber(double(w.FracEau2))}})},
                {"correction", correctionJson(a)},
                {"recette", recipeJson(w)},
-               {"temperature_de_base", baseJson(base, w.locale())},
+               {"temperature_de_base", baseJson(baseInUse(w), w.locale())},
                {"phrase", jsonTextOrNull(a.fault ? QString() : a.closing.simplified())},
                {"texte", jsonString(calculationText(w))},
                {"erreur", a.fault ? jsonString(calculationText(w)) : QStringLiteral("null")},

@@ -1,6 +1,54 @@
 #include "guidance/base_text.h"
 
+#include "engine/numbers.h"
+#include "guidance/recipe_text.h"
+#include "modes/modes.h"
+#include "window/window.h"
+
 namespace fournil {
+
+std::optional<BaseTemperature> baseInUse(const Window& w) {
+    const auto& terms = w.baseTerms();
+    if (!terms || !selectedModes(w).any(&ModeRow::temperatures)) {
+        return std::nullopt;
+    }
+    BaseRequest request;
+    request.texts = terms->texts;
+    const BaseCheck check = checkBase(request, w.locale());
+    if (!check.result || w.H1.text() != unroundedText(check.result->water, w.locale())) {
+        return std::nullopt;
+    }
+    return check.result;
+}
+
+QString baseUnavailableReason() {
+    return QStringLiteral(
+               "La température de base donne la température de l'eau de coulage : "
+               "choisissez « %1 ».")
+        .arg(modeCaption(Mode::WaterTemperature));
+}
+
+QString baseHelp() {
+    return QStringLiteral(
+        "La température de base est la somme des températures que le pétrissage demande : "
+        "farine, fournil et eau (et levain s'il y en a). Elle dépend du pétrin et de la pâte ; "
+        "chaque boulanger a la sienne. L'eau de coulage est la base moins les autres "
+        "températures.");
+}
+
+QStringList baseLines(const Window& w) {
+    const auto base = baseInUse(w);
+    if (!base || w.answer.fault) {
+        return {};
+    }
+    QStringList lines = {baseTemperatureLine(*base, w.locale())};
+    const auto hot = w.answer[AnswerBox::H2].number, cold = w.answer[AnswerBox::EF2].number;
+    if (hot && cold) {
+        lines << baseAgainstMix(*base, *hot, *cold, w.locale());
+    }
+    lines.removeAll(QString());
+    return lines;
+}
 
 QString baseTemperatureLine(const BaseTemperature& base, const QLocale& locale) {
     static const char16_t* const names[] = {u"base", u"farine", u"fournil", u"levain"};

@@ -6,8 +6,24 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace fournil {
+
+class Window;
+
+// The base temperature the sentence's water comes from: the terms last applied, while the mode
+// mixes water and its temperature is still the one they give.
+std::optional<BaseTemperature> baseInUse(const Window& w);
+// Its sum and, where the mix cannot make that water, why: for the clipboard, the card and the
+// command line.
+QStringList baseLines(const Window& w);
+// Why the base temperature is not offered in the mode shown, for its disabled menu entry.
+QString baseUnavailableReason();
+// What the base temperature is, for the dialog's help.
+QString baseHelp();
 
 // "Température de base 60 °C : eau 18 °C = 60 − farine 20 − fournil 22"
 QString baseTemperatureLine(const BaseTemperature& base, const QLocale& locale);

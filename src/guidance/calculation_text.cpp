@@ -1,5 +1,6 @@
 #include "guidance/calculation_text.h"
 
+#include "guidance/base_text.h"
 #include "guidance/recipe_text.h"
 
 #include "engine/numbers.h"
@@ -170,7 +171,7 @@ QString calculationText(const Window& w) {
         }
     }
     lines.removeAll(QString());
-    lines << recipeLines(w);
+    lines << baseLines(w) << recipeLines(w);
     return lines.join(u'\n');
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 class QAction;
+class QDialog;
 class QKeyEvent;
 class QLineEdit;
 class QPoint;
@@ -23,6 +24,7 @@ namespace fournil::qt {
 
 class FournilView;
 class RecipeDialog;
+class BaseDialog;
 
 class ActionController : public QObject, private ViewActions {
   public:
@@ -49,6 +51,9 @@ class ActionController : public QObject, private ViewActions {
 
     void print() override;
     void openRecipe() override;
+    void openBaseTemperature() override;
+    // Shows a dialog beside the window, where it hides none of the sentence, and on the screen.
+    void showBeside(QDialog* dialog);
     void resume() override;
     void zoomIn() override;
     void zoomOut() override;
@@ -62,6 +67,7 @@ class ActionController : public QObject, private ViewActions {
     std::vector<QAction*> actions_;  // one a row of the table, in its order
     CalculationStore* store_ = nullptr;
     RecipeDialog* recipe_ = nullptr;  // made when first asked for
+    BaseDialog* base_ = nullptr;
 };
 
 }  // namespace fournil::qt

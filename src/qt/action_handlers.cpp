@@ -1,5 +1,6 @@
 #include "qt/action_controller.h"
 
+#include "qt/base_dialog.h"
 #include "qt/platform_qt.h"
 #include "qt/recipe_card.h"
 #include "qt/recipe_dialog.h"
@@ -19,6 +20,9 @@ namespace fournil::qt {
 void ActionController::answerChanged() {
     if (recipe_ != nullptr) {
         recipe_->refresh();
+    }
+    if (base_ != nullptr) {
+        base_->refresh();
     }
 }
 
@@ -43,22 +47,36 @@ void ActionController::openRecipe() {
         recipe_ = new RecipeDialog(model_, &view_);
     }
     recipe_->load();
-    // Beside the window, where it hides none of the sentence, and on the screen.
+    showBeside(recipe_);
+}
+
+void ActionController::openBaseTemperature() {
+    if (!actionEnabled(model_, action(ActionId::BaseTemperature))) {
+        return;
+    }
+    if (base_ == nullptr) {
+        base_ = new BaseDialog(model_, &view_);
+    }
+    base_->load();
+    showBeside(base_);
+}
+
+void ActionController::showBeside(QDialog* dialog) {
     const QRect frame = view_.frameGeometry();
-    recipe_->adjustSize();
+    dialog->adjustSize();
     QPoint at(frame.right() + 8, frame.top());
     if (const QScreen* screen = view_.screen()) {
         const QRect area = screen->availableGeometry();
-        if (at.x() + recipe_->width() > area.right()) {
-            at.setX(std::max(area.left(), frame.left() - recipe_->width() - 8));
+        if (at.x() + dialog->width() > area.right()) {
+            at.setX(std::max(area.left(), frame.left() - dialog->width() - 8));
         }
-        at.setY(std::clamp(at.y(), area.top(),
-                           std::max(area.top(), area.bottom() - recipe_->height())));
+        at.setY(
+            std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - dialog->height())));
     }
-    recipe_->move(at);
-    recipe_->show();
-    recipe_->raise();
-    recipe_->activateWindow();
+    dialog->move(at);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void ActionController::resume() {

@@ -228,6 +228,14 @@ void Window::setRecipe(const std::optional<RecipeInputs>& recipe) {
     notify(Fournil, Property::Recipe);
 }
 
+void Window::setBaseTerms(const std::optional<BaseTerms>& terms) {
+    if (baseTerms_ == terms) {
+        return;
+    }
+    baseTerms_ = terms;
+    notify(Fournil, Property::Recipe);
+}
+
 void Window::setClipboard(const QString& text) {
     clipboard_ = text;
     notify(Fournil, Property::Clipboard);

@@ -58,6 +58,10 @@ class Window : public WindowValues {
     // The recipe set around the dough, if any (notifies Property::Recipe).
     const std::optional<RecipeInputs>& recipe() const { return recipe_; }
     void setRecipe(const std::optional<RecipeInputs>& recipe);
+    // The base temperature last applied, if any (notifies Property::Recipe too: both are the
+    // calculation's own additions).
+    const std::optional<BaseTerms>& baseTerms() const { return baseTerms_; }
+    void setBaseTerms(const std::optional<BaseTerms>& terms);
 
     // The locale by which numbers are read and written in the fields.
     const QLocale& locale() const { return locale_; }
@@ -178,6 +182,7 @@ class Window : public WindowValues {
     bool focusByKeyboard_ = false;
     QString clipboard_;
     std::optional<RecipeInputs> recipe_;
+    std::optional<BaseTerms> baseTerms_;
     QString announcement_;
     std::optional<QString> wordsBefore_;
     long answers_ = 0;

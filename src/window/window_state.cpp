@@ -17,6 +17,7 @@ WindowState snapshot(const Window& w) {
     }
     state.content.values = static_cast<const WindowValues&>(w);
     state.content.recipe = w.recipe();
+    state.content.base = w.baseTerms();
     state.answer = w.answer;
     return state;
 }
@@ -29,6 +30,7 @@ void restore(Window& w, const WindowState& state) {
     w.answerAboutToChange();
     w.answer = state.answer;
     w.setRecipe(state.content.recipe);
+    w.setBaseTerms(state.content.base);
     w.notify(w.Fournil, Property::Fractions);
     w.notify(w.Fournil, Property::Answer);
 }

@@ -41,6 +41,7 @@ struct WindowContent {
     std::vector<ControlState> controls;  // in the order of Window::controls()
     WindowValues values;
     std::optional<RecipeInputs> recipe;
+    std::optional<BaseTerms> base;
     friend bool operator==(const WindowContent&, const WindowContent&) = default;
 };
 

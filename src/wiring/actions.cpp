@@ -4,10 +4,12 @@
 #include "engine/numbers.h"
 #include "engine/recipe.h"
 #include "guidance/calculation_text.h"
+#include "guidance/base_text.h"
 #include "guidance/recipe_text.h"
 #include "window/startup.h"
 #include "window/user_events.h"
 #include "window/window.h"
+#include "wiring/base_apply.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,6 +63,9 @@ bool canRedo(const Window& w) {
 bool canMakeRecipe(const Window& w) {
     return recipeApplies(w);
 }
+bool canWorkOutBase(const Window& w) {
+    return baseApplies(w);
+}
 
 // clang-format off
 using K = StandardKey;
@@ -72,6 +77,7 @@ const Action table[] = {
     {ActionId::NewCalculation, u"newCalculation", u"Nouveau calcul",   {u"Ctrl+N"}, {K::New},  nullptr, newCalculation},
     {ActionId::Resume,         u"resume",         u"Reprendre le dernier calcul", {}, {}, nullptr, nullptr, &V::resume},
     {ActionId::Recipe,         u"recipe",         u"Recette complète…", {u"Ctrl+R"}, {}, canMakeRecipe, nullptr, &V::openRecipe},
+    {ActionId::BaseTemperature, u"baseTemperature", u"Température de base…", {u"Ctrl+B"}, {}, canWorkOutBase, nullptr, &V::openBaseTemperature},
     {ActionId::Print,          u"print",          u"Imprimer…",        {u"Ctrl+P"}, {K::Print}, nullptr, nullptr, &V::print},
     {ActionId::ZoomIn,         u"zoomIn",         u"Agrandir",         {u"Ctrl++", u"Ctrl+="}, {K::ZoomIn}, nullptr, nullptr, &V::zoomIn, true},
     {ActionId::ZoomOut,        u"zoomOut",        u"Réduire",          {u"Ctrl+-"}, {K::ZoomOut}, nullptr, nullptr, &V::zoomOut},
@@ -99,8 +105,14 @@ bool actionEnabled(const Window& w, const Action& a) {
 }
 
 QString whyDisabled(const Window& w, const Action& a) {
-    if (a.id == ActionId::Recipe && !actionEnabled(w, a)) {
+    if (actionEnabled(w, a)) {
+        return {};
+    }
+    if (a.id == ActionId::Recipe) {
         return recipeUnavailableReason();
+    }
+    if (a.id == ActionId::BaseTemperature) {
+        return baseUnavailableReason();
     }
     return {};
 }

@@ -33,6 +33,7 @@ enum class ActionId {
     Close,
     Help,
     Recipe,
+    BaseTemperature,
 };
 
 // The platform's own keys for an action, as Qt names them (QKeySequence::StandardKey); this
@@ -44,6 +45,7 @@ class ViewActions {
   public:
     virtual void print() = 0;
     virtual void openRecipe() = 0;
+    virtual void openBaseTemperature() = 0;
     virtual void resume() = 0;
     virtual void zoomIn() = 0;
     virtual void zoomOut() = 0;
@@ -79,6 +81,5 @@ bool actionEnabled(const Window& w, const Action& action);
 QString whyDisabled(const Window& w, const Action& action);
 // Runs the action's effect on the model, when it has one and is enabled.
 void runAction(Window& w, const Action& action);
-
 
 }  // namespace fournil

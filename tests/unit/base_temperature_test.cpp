@@ -3,7 +3,12 @@
 
 #include "inputs/base_temperature.h"
 #include "calc/command.h"
+#include "fake_platform.h"
 #include "guidance/base_text.h"
+#include "guidance/calculation_text.h"
+#include "window/user_events.h"
+#include "wiring/actions.h"
+#include "wiring/base_apply.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -123,6 +128,38 @@ TEST(BaseTemperature, OnTheCommandLine) {
                                        QStringLiteral("--base"), QStringLiteral("60")});
     EXPECT_EQ(elsewhere.status, 2);
     EXPECT_TRUE(elsewhere.err.contains(u"ne servent qu'au mode 3"));
+}
+
+// In the window: applied, the water is typed into the target temperature in one step to undo,
+// the copy carries the sum while the target is still that water, and the mix follows.
+TEST(BaseTemperature, AppliedInTheWindow) {
+    testing::OpenedWindow opened;
+    Window& w = opened.w;
+    BaseRequest request;
+    request.texts = {QStringLiteral("60"), QStringLiteral("20"), QStringLiteral("22"), QString()};
+    opened.workedExample(1);
+    EXPECT_FALSE(baseApplies(w));
+    applyBaseTemperature(w, request);  // not the temperature mode: nothing happens
+    EXPECT_FALSE(w.baseTerms());
+
+    opened.workedExample(3);  // 32 l at 26 °C from 72 °C and 13 °C
+    const QString before = w.H1.text();
+    ASSERT_TRUE(applyBaseTemperature(w, request).result);
+    EXPECT_EQ(w.H1.text(), QStringLiteral("18"));
+    EXPECT_TRUE(calculationText(w).contains(
+        u"Température de base 60 °C : eau 18 °C = 60 − farine 20 − fournil 22"));
+    // The hot and cold water followed: they mix to the new temperature.
+    const double hot = *w.answer[AnswerBox::Q2].number, cold = *w.answer[AnswerBox::EF1].number;
+    EXPECT_NEAR((hot * 72 + cold * 13) / (hot + cold), 18, 1.0);  // whole litres
+
+    runAction(w, action(ActionId::Undo));
+    EXPECT_EQ(w.H1.text(), before);
+    EXPECT_FALSE(w.baseTerms());
+    runAction(w, action(ActionId::Redo));
+    EXPECT_EQ(w.H1.text(), QStringLiteral("18"));
+    // Another target typed: the sum no longer says where the water comes from.
+    userPaste(w.H1, QStringLiteral("25"));
+    EXPECT_FALSE(calculationText(w).contains(u"Température de base"));
 }
 
 }  // namespace

@@ -283,6 +283,37 @@ TEST_F(View, ScreenReadersHearWhatTheModelNames) {
 
 // What is shown greyed or squeezed can still be read: the disabled second hydration's captions
 // against its light green, and the levain's hydration clear of the comma that follows it.
+// "Température de base…" (Ctrl+B) in the temperature mode: the water shows as the terms are
+// typed, a bad term is said beside its field, and Apply types the water into the sentence.
+TEST_F(View, TheBaseTemperatureDialog) {
+    QAction* entry = view->findChild<QAction*>(QStringLiteral("baseTemperature"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_FALSE(entry->isEnabled());  // mode 1
+    QTest::mouseClick(widget(w.optionL(3)), Qt::LeftButton, {}, QPoint(6, 6));
+    QTest::keyClick(widget(w.Q1), Qt::Key_B, Qt::ControlModifier);
+    auto* dialog = view->findChild<QDialog*>(QStringLiteral("baseDialog"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    const auto field = [&](const char* name) {
+        return dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    EXPECT_EQ(dialog->focusWidget(), field("base"));  // the first field, selected
+    QTest::keyClicks(field("base"), QStringLiteral("60"));
+    QTest::keyClicks(field("flour"), QStringLiteral("20"));
+    QTest::keyClicks(field("bakehouse"), QStringLiteral("abc"));
+    auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply"));
+    EXPECT_FALSE(apply->isEnabled());
+    EXPECT_FALSE(field("bakehouse")->accessibleDescription().isEmpty());
+    field("bakehouse")->clear();
+    QTest::keyClicks(field("bakehouse"), QStringLiteral("22"));
+    EXPECT_TRUE(dialog->findChild<QLabel*>(QStringLiteral("water"))->text().contains(u"eau 18 °C"));
+    ASSERT_TRUE(apply->isEnabled());
+    QTest::mouseClick(apply, Qt::LeftButton);
+    EXPECT_EQ(w.H1.text(), QStringLiteral("18"));
+    EXPECT_EQ(widget<QLineEdit>(w.H1)->text(), QStringLiteral("18"));
+    dialog->close();
+}
+
 // The window's own menu lists its actions in French with their shortcuts, and they act.
 // "Recette complète…": Ctrl+R opens it beside the window; Apply types the dough through the
 // model, the table follows the sentence afterwards, a bad input is said beside its field and
@@ -424,6 +455,7 @@ TEST_F(View, TheContextMenuActsInFrench) {
                                   QStringLiteral("Nouveau calcul Ctrl+N"),
                                   QStringLiteral("Reprendre le dernier calcul "),
                                   QStringLiteral("Recette complète… Ctrl+R"),
+                                  QStringLiteral("Température de base… Ctrl+B"),
                                   QStringLiteral("Imprimer… Ctrl+P"),
                                   QStringLiteral("—"),
                                   QStringLiteral("Agrandir Ctrl++"),
