@@ -170,7 +170,8 @@ std::vector<Repair> Calculator::type(const Request& request) {
     if (request.base) {
         typeBase(*request.base, all, request.repair, repairs);
     }
-    for (const auto& [given, value] : request.inputs) {
+    for (const auto& input : request.inputs) {
+        const QString& given = input.first;
         const auto named = std::find_if(all.begin(), all.end(),
                                         [&](const NamedBox& b) { return names(b, given); });
         if (named == all.end()) {
@@ -180,7 +181,7 @@ std::vector<Repair> Calculator::type(const Request& request) {
                     .arg(int(request.mode))
                     .arg(joined(nameList(inputBoxes(w, request.mode)))));
         }
-        typeValue(*named, value, request, repairs);
+        typeValue(*named, input.second, request, repairs);
     }
     return repairs;
 }
