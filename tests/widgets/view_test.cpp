@@ -361,8 +361,8 @@ TEST_F(View, TheRecipeDialogAppliesFollowsAndRefuses) {
     const struct {
         const char* field;
         const char* text;
-    } bad[] = {{"pieces", "0"},   {"pieces", "2.5"}, {"pieces", "10001"}, {"weight", "0"},
-               {"weight", "abc"}, {"salt", "25"},    {"yeast", "-1"}};
+    } bad[] = {{"pieces", "0"},   {"pieces", "2.5"},    {"pieces", "10001"}, {"weight", "0"},
+               {"weight", "abc"}, {"weight", "0.0001"}, {"salt", "25"},      {"yeast", "-1"}};
     for (const auto& b : bad) {
         SCOPED_TRACE(std::string(b.field) + " " + b.text);
         QLineEdit* edit = field(b.field);
