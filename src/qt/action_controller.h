@@ -46,6 +46,7 @@ class ActionController : public QObject, private ViewActions {
     void refresh();
     void trigger(const Action& row);
     std::optional<QByteArray> savedCalculation() const;
+    void placeRecipe();
 
     void print() override;
     void openRecipe() override;
@@ -56,6 +57,7 @@ class ActionController : public QObject, private ViewActions {
     void about() override;
     void aboutQt() override;
     void closeWindow() override;
+    void windowMenu() override;
 
     FournilView& view_;
     Window& model_;

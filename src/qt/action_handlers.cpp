@@ -1,13 +1,16 @@
 #include "qt/action_controller.h"
 
+#include "qt/placement.h"
 #include "qt/platform_qt.h"
 #include "qt/recipe_card.h"
 #include "qt/recipe_dialog.h"
 #include "qt/view.h"
 #include "wiring/last_calculation.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -43,22 +46,39 @@ void ActionController::openRecipe() {
         recipe_ = new RecipeDialog(model_, &view_);
     }
     recipe_->load();
-    // Beside the window, where it hides none of the sentence, and on the screen.
-    const QRect frame = view_.frameGeometry();
-    recipe_->adjustSize();
-    QPoint at(frame.right() + 8, frame.top());
-    if (const QScreen* screen = view_.screen()) {
-        const QRect area = screen->availableGeometry();
-        if (at.x() + recipe_->width() > area.right()) {
-            at.setX(std::max(area.left(), frame.left() - recipe_->width() - 8));
-        }
-        at.setY(std::clamp(at.y(), area.top(),
-                           std::max(area.top(), area.bottom() - recipe_->height())));
-    }
-    recipe_->move(at);
+    placeRecipe();
     recipe_->show();
     recipe_->raise();
     recipe_->activateWindow();
+    recipe_->focusFirstField();
+}
+
+void ActionController::placeRecipe() {
+    // Beside the window, where it hides none of the sentence, and on the screen: its frame is
+    // taken to be the window's, drawn by the same window manager.
+    const QRect frame = view_.frameGeometry(), inner = view_.geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    QSize size = recipe_->naturalSize();
+    const QScreen* screen = view_.screen();
+    if (screen == nullptr) {
+        recipe_->resize(size);
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    // No larger than the screen: it scrolls inside itself where the screen is smaller, its
+    // scroll bar beside the fields rather than over them.
+    const QSize room = area.size().shrunkBy(margins);
+    if (size.height() > room.height()) {
+        size.rwidth() += recipe_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    }
+    size = size.boundedTo(room);
+    recipe_->resize(size);
+    const Placement place = placeBeside(frame, size.grownBy(margins), area, 8);
+    if (place.window) {
+        view_.move(*place.window);
+    }
+    recipe_->move(place.dialog);
 }
 
 void ActionController::resume() {
@@ -95,6 +115,15 @@ void ActionController::aboutQt() {
 
 void ActionController::closeWindow() {
     view_.close();
+}
+
+void ActionController::windowMenu() {
+    // Under the focused control, as a right click there would open it.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus->window() != &view_) {
+        focus = &view_;
+    }
+    showWindowMenu(focus->mapToGlobal(QPoint(0, focus->height())));
 }
 
 }  // namespace fournil::qt
