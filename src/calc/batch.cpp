@@ -62,6 +62,9 @@ bool takeSetting(Request& request, const QString& column, const QString& cell) {
     } else if (const auto field = recipeFieldNamed(column)) {
         RecipeRequest& r = request.recipe ? *request.recipe : request.recipe.emplace();
         r[*field] = cell;
+    } else if (const auto term = baseFieldNamed(column)) {
+        BaseRequest& b = request.base ? *request.base : request.base.emplace();
+        b[*term] = cell;
     } else {
         return false;
     }
@@ -112,6 +115,7 @@ struct Batch {
             request.repair = repair;
             a.repairs = calculator.run(request);
             a.window = &calculator.window();
+            a.base = calculator.base();
             bad += answerFailed(calculator.window()) ? 1 : 0;
         } catch (const UsageError& e) {
             ++bad;

@@ -128,6 +128,7 @@ Calculator::Calculator(const QLocale& locale)
 Calculator::~Calculator() = default;
 
 std::vector<Repair> Calculator::run(const Request& request) {
+    base_.reset();
     prepare(request);
     std::vector<Repair> repairs = type(request);
     if (request.recipe) {
@@ -167,6 +168,9 @@ std::vector<Repair> Calculator::type(const Request& request) {
     Window& w = *window_;
     const std::vector<NamedBox> all = namedBoxes(request.mode);
     std::vector<Repair> repairs;
+    if (request.base) {
+        typeBase(*request.base, all, request.repair, repairs);
+    }
     for (const auto& [given, value] : request.inputs) {
         const auto named = std::find_if(all.begin(), all.end(),
                                         [&](const NamedBox& b) { return names(b, given); });
@@ -177,19 +181,49 @@ std::vector<Repair> Calculator::type(const Request& request) {
                     .arg(int(request.mode))
                     .arg(joined(nameList(inputBoxes(w, request.mode)))));
         }
-        TextBox& box = boxOf(w, named->box);
-        if (!box.reachable()) {
-            throw UsageError(notAnInput(w, *named, request.mode));
-        }
-        userPaste(box, value);
-        if (box.text() != value) {
-            if (!request.repair) {
-                throw UsageError(refusal(*named, value, box.text(), locale_));
-            }
-            repairs.push_back({named->boxName, value, box.text()});
-        }
+        typeValue(*named, value, request, repairs);
     }
     return repairs;
+}
+
+void Calculator::typeValue(const NamedBox& named, const QString& value, const Request& request,
+                           std::vector<Repair>& repairs) {
+    Window& w = *window_;
+    TextBox& box = boxOf(w, named.box);
+    if (!box.reachable()) {
+        throw UsageError(notAnInput(w, named, request.mode));
+    }
+    userPaste(box, value);
+    if (box.text() != value) {
+        if (!request.repair) {
+            throw UsageError(refusal(named, value, box.text(), locale_));
+        }
+        repairs.push_back({named.boxName, value, box.text()});
+    }
+}
+
+void Calculator::typeBase(const BaseRequest& base, const std::vector<NamedBox>& all, bool repair,
+                          std::vector<Repair>& repairs) {
+    const auto target = std::find_if(all.begin(), all.end(),
+                                     [](const NamedBox& b) { return b.box == AnswerBox::H1; });
+    if (!selectedModes(*window_).any(&ModeRow::temperatures) || target == all.end()) {
+        throw UsageError(QStringLiteral("--base, --t-farine, --t-fournil et --t-levain ne servent "
+                                        "qu'au mode %1 (%2)")
+                             .arg(int(Mode::WaterTemperature))
+                             .arg(modeCaption(Mode::WaterTemperature)));
+    }
+    const BaseCheck check = checkBase(base, locale_);
+    for (BaseField f : baseFields) {
+        if (!check.problem(f).isEmpty()) {
+            throw UsageError(
+                QStringLiteral("--%1 « %2 » : %3").arg(baseWord(f), base[f], check.problem(f)));
+        }
+    }
+    base_ = check.result;
+    Request asked;
+    asked.repair = repair;
+    asked.mode = Mode::WaterTemperature;
+    typeValue(*target, unroundedText(check.result->water, locale_), asked, repairs);
 }
 
 void Calculator::makeRecipe(const RecipeRequest& recipe) {

@@ -6,6 +6,7 @@
 // the window's by construction.
 
 #include "calc/words.h"
+#include "inputs/base_temperature.h"
 #include "inputs/recipe_request.h"
 #include "window/window.h"
 
@@ -30,6 +31,8 @@ struct Request {
     std::optional<RecipeRequest> recipe;
     // A value the window would repair is refused, unless repairs are asked for.
     bool repair = false;
+    // The water's temperature worked out from the base temperature, typed before the values.
+    std::optional<BaseRequest> base;
 };
 
 // One value repaired by the window as it would be in the window, in French.
@@ -51,6 +54,8 @@ class Calculator {
     // the window would repair while repairs are not asked for. Returns the values repaired.
     std::vector<Repair> run(const Request& request);
     const Window& window() const { return *window_; }
+    // The base temperature's sum of the last request, when it gave one.
+    const std::optional<BaseTemperature>& base() const { return base_; }
     const QLocale& locale() const { return locale_; }
 
   private:
@@ -58,10 +63,15 @@ class Calculator {
     void prepare(const Request& request);
     std::vector<Repair> type(const Request& request);
     void makeRecipe(const RecipeRequest& recipe);
+    void typeValue(const NamedBox& named, const QString& value, const Request& request,
+                   std::vector<Repair>& repairs);
+    void typeBase(const BaseRequest& base, const std::vector<NamedBox>& all, bool repair,
+                  std::vector<Repair>& repairs);
 
     QLocale locale_;
     std::unique_ptr<Machine> machine_;
     std::unique_ptr<Window> window_;
+    std::optional<BaseTemperature> base_;
 };
 
 // The boxes of the mode a person can type into in the window as it stands.

@@ -43,10 +43,17 @@ int single(const Options& o, const QLocale& locale, const Streams& io) {
     }
     const Window& w = calculator.window();
     a.window = &w;
+    a.base = calculator.base();
     a.cells = QStringList{QString::number(int(o.request.mode)), massUnitShown(w),
                           hydrationUnitShown(w, 1), hydrationUnitShown(w, 2)};
+    QStringList columns = settingColumns().mid(0, 4);
+    for (BaseField f : baseFields) {
+        columns << QString(baseWord(f)).replace(u'-', u'_');
+        const auto term = a.base ? a.base->terms[std::size_t(f)] : std::nullopt;
+        a.cells << (term ? locale.toString(*term) : QString());
+    }
     const Format& format = o.format != nullptr ? *o.format : textFormat();
-    write(io, format.header(settingColumns().mid(0, 4), false) + format.write(a, false));
+    write(io, format.header(columns, false) + format.write(a, false));
     return answerFailed(w) ? impossible : answered;
 }
 

@@ -4,6 +4,7 @@
 #include "calc/json.h"
 #include "engine/numbers.h"
 #include "engine/recipe.h"
+#include "guidance/base_text.h"
 #include "guidance/calculation_text.h"
 
 #include <array>
@@ -90,12 +91,29 @@ QString csvWrite(const Answered& a, bool repairs) {
     return csvRecord(a.cells + values + QStringList{a.why});
 }
 
+// The base temperature's sum, and what it means for the mix, after the answer.
+QString baseLines(const Answered& a) {
+    if (!a.base || a.window == nullptr) {
+        return {};
+    }
+    const Window& w = *a.window;
+    QString lines = baseTemperatureLine(*a.base, w.locale()) + u'\n';
+    const auto hot = w.answer[AnswerBox::H2].number, cold = w.answer[AnswerBox::EF2].number;
+    if (hot && cold) {
+        if (const QString against = baseAgainstMix(*a.base, *hot, *cold, w.locale());
+            !against.isEmpty()) {
+            lines += against + u'\n';
+        }
+    }
+    return lines;
+}
+
 QString textWrite(const Answered& a, bool) {
-    return a.window != nullptr ? calculationText(*a.window) + u'\n' : a.why + u'\n';
+    return a.window != nullptr ? calculationText(*a.window) + u'\n' + baseLines(a) : a.why + u'\n';
 }
 
 QString jsonWrite(const Answered& a, bool) {
-    return a.window != nullptr ? answerJson(*a.window, a.repairs) : refusalJson(a.why);
+    return a.window != nullptr ? answerJson(*a.window, a.repairs, a.base) : refusalJson(a.why);
 }
 
 QString noHeader(const QStringList&, bool) {

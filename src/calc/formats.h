@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -26,6 +27,7 @@ struct Answered {
     const Window* window = nullptr;  // null for a refused row
     std::vector<Repair> repairs;
     QString why;
+    std::optional<BaseTemperature> base;  // the water worked out from the base temperature
 };
 
 struct Format {

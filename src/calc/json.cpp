@@ -1,6 +1,7 @@
 #include "calc/json.h"
 
 #include "engine/recipe.h"
+#include "guidance/base_text.h"
 #include "guidance/calculation_text.h"
 #include "guidance/recipe_text.h"
 
@@ -16,28 +17,17 @@ using Members = std::vector<std::pair<const char*, QString>>;
 QString jsonString(const QString& text) {
     QString out = QStringLiteral("\"");
     for (QChar c : text) {
-        switch (c.unicode()) {
-            case u'"':
-                out += QStringLiteral("\\\"");
-                break;
-            case u'\\':
-                out += QStringLiteral("\\\\");
-                break;
-            case u'\n':
-                out += QStringLiteral("\\n");
-                break;
-            case u'\r':
-                out += QStringLiteral("\\r");
-                break;
-            case u'\t':
-                out += QStringLiteral("\\t");
-                break;
-            default:
-                if (c.unicode() < 0x20) {
-                    out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
-                } else {
-                    out += c;
-                }
+        const char16_t u = c.unicode();
+        if (u == u'"' || u == u'\\') {
+            out += u'\\';
+            out += c;
+        } else if (u == u'\n' || u == u'\r' || u == u'\t') {
+            out += u'\\';
+            out += u == u'\n' ? u'n' : u == u'\r' ? u'r' : u't';
+        } else if (u < 0x20) {
+            out += QStringLiteral("\\u%1").arg(int(u), 4, 16, QChar(u'0'));
+        } else {
+            out += c;
         }
     }
     return out + u'"';
@@ -160,9 +150,23 @@ QString repairsJson(const std::vector<Repair>& repairs) {
     return jsonArray(repaired);
 }
 
+QString baseJson(const std::optional<BaseTemperature>& base, const QLocale& locale) {
+    if (!base) {
+        return QStringLiteral("null");
+    }
+    const auto term = [&](BaseField f) { return jsonNumber(base->terms[std::size_t(f)]); };
+    return jsonObject({{"base", term(BaseField::Base)},
+                       {"farine", term(BaseField::Flour)},
+                       {"fournil", term(BaseField::Bakehouse)},
+                       {"levain", term(BaseField::Levain)},
+                       {"eau", jsonNumber(base->water)},
+                       {"texte", jsonString(baseTemperatureLine(*base, locale))}});
+}
+
 }  // namespace
 
-QString answerJson(const Window& w, const std::vector<Repair>& repairs) {
+QString answerJson(const Window& w, const std::vector<Repair>& repairs,
+                   const std::optional<BaseTemperature>& base) {
     const Answer& a = w.answer;
     const QString units = jsonObject({{"masse", jsonString(massUnitShown(w))},
                                       {"hydratation1", jsonTextOrNull(hydrationUnitShown(w, 1))},
@@ -177,6 +181,7 @@ QString answerJson(const Window& w, const std::vector<Repair>& repairs) {
                                              {"FracEau2", jsonNumber(double(w.FracEau2))}})},
                {"correction", correctionJson(a)},
                {"recette", recipeJson(w)},
+               {"temperature_de_base", baseJson(base, w.locale())},
                {"phrase", jsonTextOrNull(a.fault ? QString() : a.closing.simplified())},
                {"texte", jsonString(calculationText(w))},
                {"erreur", a.fault ? jsonString(calculationText(w)) : QStringLiteral("null")},

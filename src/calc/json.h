@@ -8,12 +8,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace fournil::calc {
 
 // The answer, with the repairs made on the way, on one line.
-QString answerJson(const Window& w, const std::vector<Repair>& repairs);
+QString answerJson(const Window& w, const std::vector<Repair>& repairs,
+                   const std::optional<BaseTemperature>& base = std::nullopt);
 // A row of a batch that asked what does not exist.
 QString refusalJson(const QString& why);
 

@@ -16,6 +16,12 @@ struct Option {
     void (*take)(Options& o, const QString& value);
 };
 
+template <BaseField F>
+void takeBase(Options& o, const QString& value) {
+    BaseRequest& b = o.request.base ? *o.request.base : o.request.base.emplace();
+    b[F] = value;
+}
+
 template <RecipeField F>
 void takeRecipe(Options& o, const QString& value) {
     RecipeRequest& r = o.request.recipe ? *o.request.recipe : o.request.recipe.emplace();
@@ -53,6 +59,14 @@ const auto options = std::to_array<Option>({
     {u"--levure", u"P", u"la levure en % de toute la farine (0 à %3 ; 0 par défaut) ;\n"
                         u"la pâte est tapée pour faire pâtons × poids, la recette suit",
      takeRecipe<RecipeField::Yeast>},
+    {u"--base", u"T", u"le mode 3 : la température de base du pétrissage ; l'eau est tapée à\n"
+                      u"base − farine − fournil (− levain) avant les autres valeurs",
+     takeBase<BaseField::Base>},
+    {u"--t-farine", u"T", u"la température de la farine (avec --base)", takeBase<BaseField::Flour>},
+    {u"--t-fournil", u"T", u"la température du fournil (avec --base)",
+     takeBase<BaseField::Bakehouse>},
+    {u"--t-levain", u"T", u"la température du levain, s'il y en a un (avec --base)",
+     takeBase<BaseField::Levain>},
     {u"--reparer", nullptr, u"une valeur que la fenêtre répare est gardée réparée (dit sur la\n"
                             u"sortie d'erreur, ou dans la colonne reparations) au lieu d'être "
                             u"refusée",
@@ -131,7 +145,9 @@ QString modeHelp(Mode mode) {
     QString text = QStringLiteral("\nMode %1 : %2\n").arg(int(mode)).arg(modeCaption(mode));
     // The mode clicked, to see which of its boxes take a value.
     Calculator calculator(QLocale::c());
-    calculator.run({mode, 0, 0, 0, {}, std::nullopt});
+    Request clicked;
+    clicked.mode = mode;
+    calculator.run(clicked);
     const Window& w = calculator.window();
     for (const NamedBox& b : namedBoxes(mode)) {
         const bool input = isDenominator(b.box) || boxOf(w, b.box).reachable();

@@ -145,18 +145,39 @@ int hydrationUnitNamed(QStringView word) {
     return int(at) + 1;
 }
 
-QString recipeWord(RecipeField field) {
-    static const char* const words[] = {"pieces", "poids", "sel", "levure"};
-    return QString::fromLatin1(words[std::size_t(field)]);
-}
+namespace {
 
-std::optional<RecipeField> recipeFieldNamed(QStringView word) {
-    for (RecipeField f : recipeFields) {
-        if (word == recipeWord(f)) {
-            return f;
+const char* const recipeWords[] = {"pieces", "poids", "sel", "levure"};
+const char* const baseWords[] = {"base", "t-farine", "t-fournil", "t-levain"};
+
+// The field of `fields` whose word is `word`, where words[i] is the word of fields[i].
+template <class Field, std::size_t N>
+std::optional<Field> fieldNamed(QStringView word, const std::array<Field, N>& fields,
+                                const char* const (&words)[N]) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (word == QLatin1String(words[i])) {
+            return fields[i];
         }
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+QString recipeWord(RecipeField field) {
+    return QString::fromLatin1(recipeWords[std::size_t(field)]);
+}
+
+std::optional<RecipeField> recipeFieldNamed(QStringView word) {
+    return fieldNamed(word, recipeFields, recipeWords);
+}
+
+QString baseWord(BaseField field) {
+    return QString::fromLatin1(baseWords[std::size_t(field)]);
+}
+
+std::optional<BaseField> baseFieldNamed(QStringView word) {
+    return fieldNamed(word, baseFields, baseWords);
 }
 
 QStringList settingColumns() {
@@ -164,6 +185,9 @@ QStringList settingColumns() {
                            QStringLiteral("unite1"), QStringLiteral("unite2")};
     for (RecipeField f : recipeFields) {
         columns << recipeWord(f);
+    }
+    for (BaseField f : baseFields) {
+        columns << baseWord(f);
     }
     return columns;
 }

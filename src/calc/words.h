@@ -3,6 +3,7 @@
 // The command line's words: how it names the modes, the units, the boxes of each mode and the
 // recipe's fields, and the error a word that names nothing raises.
 
+#include "inputs/base_temperature.h"
 #include "inputs/recipe_request.h"
 #include "modes/modes.h"
 #include "window/answer.h"
@@ -82,7 +83,11 @@ QString plainWord(QStringView word);
 QString recipeWord(RecipeField field);
 std::optional<RecipeField> recipeFieldNamed(QStringView word);
 
-// A batch's columns that are not values: the mode, the units and the recipe's fields.
+// The base temperature's fields as options (--t-farine) and, blanks as hyphens, as columns.
+QString baseWord(BaseField field);
+std::optional<BaseField> baseFieldNamed(QStringView word);
+
+// A batch's columns that are not values: the mode, the units, the recipe's and the base's fields.
 QStringList settingColumns();
 
 QString joined(const QStringList& words);

@@ -230,4 +230,16 @@ QStringList knownLocaleNames() {
     return names;
 }
 
+std::optional<double> readEitherMark(const QString& text, const QLocale& locale) {
+    if (const auto value = LectureLocale(text, locale)) {
+        return value;
+    }
+    const QString point = locale.decimalPoint();
+    const QChar other = point == u"," ? u'.' : u',';
+    if (text.count(other) != 1 || text.contains(point)) {
+        return std::nullopt;
+    }
+    return LectureLocale(QString(text).replace(other, point), locale);
+}
+
 }  // namespace fournil

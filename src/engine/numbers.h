@@ -24,6 +24,10 @@ std::optional<double> LectureLocale(QStringView text, const QLocale& locale);
 // first character that cannot continue the number. 0 when the text does not begin with one.
 double LecturePoint(QStringView text);
 
+// A number typed into a dialog or given on the command line: by the locale, or with the other
+// decimal mark ("0.5" and "0,5" alike, whatever the keyboard or the spreadsheet wrote).
+std::optional<double> readEitherMark(const QString& text, const QLocale& locale);
+
 // To the nearest integer, an exact half going to the even one (2.5 gives 2, -2.5 gives -2).
 double roundHalfEven(double value);
 

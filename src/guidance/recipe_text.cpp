@@ -6,23 +6,10 @@
 namespace fournil {
 
 QString ingredientName(Ingredient ingredient) {
-    switch (ingredient) {
-        case Ingredient::Flour:
-            return QStringLiteral("farine");
-        case Ingredient::Water:
-            return QStringLiteral("eau");
-        case Ingredient::Levain:
-            return QStringLiteral("levain");
-        case Ingredient::LevainFlour:
-            return QStringLiteral("dont farine");
-        case Ingredient::LevainWater:
-            return QStringLiteral("dont eau");
-        case Ingredient::Salt:
-            return QStringLiteral("sel");
-        case Ingredient::Yeast:
-            return QStringLiteral("levure");
-    }
-    return {};
+    // In the order of Ingredient.
+    static const char16_t* const names[] = {u"farine",   u"eau", u"levain", u"dont farine",
+                                            u"dont eau", u"sel", u"levure"};
+    return QString::fromUtf16(names[std::size_t(ingredient)]);
 }
 
 QString piecesPhrase(const RecipeTable& t) {

@@ -7,20 +7,6 @@
 namespace fournil {
 namespace {
 
-// A number by the locale, or with the other decimal mark: "0.5" and "0,5" alike, whatever the
-// keyboard or the spreadsheet wrote.
-std::optional<double> eitherMark(const QString& text, const QLocale& locale) {
-    if (const auto value = LectureLocale(text, locale)) {
-        return value;
-    }
-    const QString point = locale.decimalPoint();
-    const QChar other = point == u"," ? u'.' : u',';
-    if (text.count(other) != 1 || text.contains(point)) {
-        return std::nullopt;
-    }
-    return LectureLocale(QString(text).replace(other, point), locale);
-}
-
 QString tooLight(const QLocale& locale, const RecipeMass& mass) {
     return QStringLiteral("au moins %1 %2 pour tous les pâtons")
         .arg(unroundedText(mass.step, locale), mass.unit);
@@ -40,12 +26,12 @@ RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale,
         refuse(RecipeField::Pieces,
                QStringLiteral("un nombre entier de 1 à %1").arg(locale.toString(maximumPieces)));
     }
-    const auto weight = eitherMark(request[RecipeField::Weight].trimmed(), locale);
+    const auto weight = readEitherMark(request[RecipeField::Weight].trimmed(), locale);
     if (!weight || !std::isfinite(*weight) || *weight <= 0 || *weight >= 1e9) {
         refuse(RecipeField::Weight, QStringLiteral("un poids plus grand que 0"));
     }
     const auto percent = [&](RecipeField f) {
-        const auto p = eitherMark(request[f].trimmed(), locale);
+        const auto p = readEitherMark(request[f].trimmed(), locale);
         if (!p || !(*p >= 0 && *p <= maximumPercent)) {
             refuse(f, QStringLiteral("un pourcentage de 0 à %1").arg(maximumPercent));
             return 0.0;
@@ -74,17 +60,11 @@ QString longestRecipeProblem(const QLocale& locale) {
 }
 
 QString recipeFieldMeaning(RecipeField field) {
-    switch (field) {
-        case RecipeField::Pieces:
-            return QStringLiteral("le nombre de pâtons");
-        case RecipeField::Weight:
-            return QStringLiteral("le poids d'un pâton");
-        case RecipeField::Salt:
-            return QStringLiteral("le sel en % de la farine");
-        case RecipeField::Yeast:
-            return QStringLiteral("la levure en % de la farine");
-    }
-    return {};
+    // In the order of RecipeField.
+    static const char16_t* const meanings[] = {u"le nombre de pâtons", u"le poids d'un pâton",
+                                               u"le sel en % de la farine",
+                                               u"la levure en % de la farine"};
+    return QString::fromUtf16(meanings[std::size_t(field)]);
 }
 
 }  // namespace fournil

@@ -375,6 +375,9 @@ TEST(Command, FailurePaths) {
          "colonnes en double dans l'en-tête : Pate", nullptr},
         {"no mode column", "pate,hydratation\n1200,70\n", 2, "doit nommer la colonne mode",
          nullptr},
+        {"an impossible row is counted",
+         "mode,unite1,hydratation,denominateur\n1,fraction-farine,2,-2\n", 3,
+         "1 ligne(s) en erreur sur 1", "Calcul impossible avec ces valeurs"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
