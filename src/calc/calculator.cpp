@@ -242,7 +242,7 @@ void Calculator::makeRecipe(const RecipeRequest& recipe) {
                 QStringLiteral("--%1 manque : %2").arg(recipeWord(f), recipeFieldMeaning(f)));
         }
     }
-    const RecipeCheck check = checkRecipe(recipe, locale_);
+    const RecipeCheck check = checkRecipe(recipe, locale_, {recipeStep(w), recipeUnit(w)});
     for (RecipeField f : recipeFields) {
         if (!check.problem(f).isEmpty()) {
             throw UsageError(

@@ -5,7 +5,17 @@
 #include <cmath>
 
 namespace fournil {
-RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale) {
+namespace {
+
+QString tooLight(const QLocale& locale, const RecipeMass& mass) {
+    return QStringLiteral("au moins %1 %2 pour tous les pâtons")
+        .arg(unroundedText(mass.step, locale), mass.unit);
+}
+
+}  // namespace
+
+RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale,
+                        const RecipeMass& mass) {
     RecipeCheck check;
     const auto refuse = [&](RecipeField f, const QString& why) {
         check.problems[std::size_t(f)] = why;
@@ -34,9 +44,19 @@ RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale) {
             return check;
         }
     }
+    // The dough is typed in whole units: under one in all, it would round to none and empty the
+    // recipe (the tolerance lets 0.001 kg, not exact in binary, count as a gram).
+    if (pieces * *weight / mass.step < 1 - 1e-9) {
+        refuse(RecipeField::Weight, tooLight(locale, mass));
+        return check;
+    }
     check.inputs = RecipeInputs{pieces, salt, yeast};
     check.total = pieces * *weight;
     return check;
+}
+
+QString longestRecipeProblem(const QLocale& locale) {
+    return tooLight(locale, {0.001, QStringLiteral("kg")});
 }
 
 QString recipeFieldMeaning(RecipeField field) {

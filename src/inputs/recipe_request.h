@@ -37,8 +37,18 @@ struct RecipeCheck {
     const QString& problem(RecipeField f) const { return problems[std::size_t(f)]; }
 };
 
-// Reads each field by the locale and says what is wrong with it.
-RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale);
+// What the recipe's table weighs to: its whole unit ("gr": 1; "kg": a gram, 0.001).
+struct RecipeMass {
+    double step = 1.0;
+    QString unit = QStringLiteral("gr");
+};
+
+// Reads each field by the locale and says what is wrong with it; pieces that weigh less than one
+// unit of the mass in all would make no dough, and their weight is refused.
+RecipeCheck checkRecipe(const RecipeRequest& request, const QLocale& locale,
+                        const RecipeMass& mass = {});
+// The longest reason a field can be refused for, to keep room for it.
+QString longestRecipeProblem(const QLocale& locale);
 // What a field holds, for a request that leaves out one with no default: "le poids d'un pâton".
 QString recipeFieldMeaning(RecipeField field);
 

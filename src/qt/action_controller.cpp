@@ -70,6 +70,8 @@ bool ActionController::routeKey(QWidget* target, const QKeyEvent& event) {
         QAction* action = qAction(*meaning.action);
         if (press && action->isEnabled()) {
             action->trigger();
+        } else if (press) {
+            runAction(model_, *meaning.action);  // says why, where it can
         }
         return true;
     }

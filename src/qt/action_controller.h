@@ -9,6 +9,7 @@
 #include "wiring/actions.h"
 
 #include <QObject>
+#include <QSize>
 
 #include <optional>
 #include <vector>
@@ -48,12 +49,12 @@ class ActionController : public QObject, private ViewActions {
     void refresh();
     void trigger(const Action& row);
     std::optional<QByteArray> savedCalculation() const;
+    // A dialog beside the window, where it hides none of the sentence, and on the screen.
+    void placeDialog(QDialog* dialog, QSize size);
 
     void print() override;
     void openRecipe() override;
     void openBaseTemperature() override;
-    // Shows a dialog beside the window, where it hides none of the sentence, and on the screen.
-    void showBeside(QDialog* dialog);
     void resume() override;
     void zoomIn() override;
     void zoomOut() override;
@@ -61,6 +62,7 @@ class ActionController : public QObject, private ViewActions {
     void about() override;
     void aboutQt() override;
     void closeWindow() override;
+    void windowMenu() override;
 
     FournilView& view_;
     Window& model_;

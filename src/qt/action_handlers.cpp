@@ -1,14 +1,17 @@
 #include "qt/action_controller.h"
 
 #include "qt/base_dialog.h"
+#include "qt/placement.h"
 #include "qt/platform_qt.h"
 #include "qt/recipe_card.h"
 #include "qt/recipe_dialog.h"
 #include "qt/view.h"
 #include "wiring/last_calculation.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -47,7 +50,11 @@ void ActionController::openRecipe() {
         recipe_ = new RecipeDialog(model_, &view_);
     }
     recipe_->load();
-    showBeside(recipe_);
+    placeDialog(recipe_, recipe_->naturalSize());
+    recipe_->show();
+    recipe_->raise();
+    recipe_->activateWindow();
+    recipe_->focusFirstField();
 }
 
 void ActionController::openBaseTemperature() {
@@ -58,25 +65,38 @@ void ActionController::openBaseTemperature() {
         base_ = new BaseDialog(model_, &view_);
     }
     base_->load();
-    showBeside(base_);
+    placeDialog(base_, base_->sizeHint());
+    base_->show();
+    base_->raise();
+    base_->activateWindow();
+    base_->load();  // the first field focused and selected, now that the dialog is shown
 }
 
-void ActionController::showBeside(QDialog* dialog) {
-    const QRect frame = view_.frameGeometry();
-    dialog->adjustSize();
-    QPoint at(frame.right() + 8, frame.top());
-    if (const QScreen* screen = view_.screen()) {
-        const QRect area = screen->availableGeometry();
-        if (at.x() + dialog->width() > area.right()) {
-            at.setX(std::max(area.left(), frame.left() - dialog->width() - 8));
-        }
-        at.setY(
-            std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - dialog->height())));
+void ActionController::placeDialog(QDialog* dialog, QSize size) {
+    // Beside the window, where it hides none of the sentence, and on the screen: its frame is
+    // taken to be the window's, drawn by the same window manager.
+    const QRect frame = view_.frameGeometry(), inner = view_.geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    const QScreen* screen = view_.screen();
+    if (screen == nullptr) {
+        dialog->resize(size);
+        return;
     }
-    dialog->move(at);
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+    const QRect area = screen->availableGeometry();
+    // No larger than the screen: it scrolls inside itself where the screen is smaller, its
+    // scroll bar beside the fields rather than over them.
+    const QSize room = area.size().shrunkBy(margins);
+    if (size.height() > room.height()) {
+        size.rwidth() += dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    }
+    size = size.boundedTo(room);
+    dialog->resize(size);
+    const Placement place = placeBeside(frame, size.grownBy(margins), area, 8);
+    if (place.window) {
+        view_.move(*place.window);
+    }
+    dialog->move(place.dialog);
 }
 
 void ActionController::resume() {
@@ -113,6 +133,15 @@ void ActionController::aboutQt() {
 
 void ActionController::closeWindow() {
     view_.close();
+}
+
+void ActionController::windowMenu() {
+    // Under the focused control, as a right click there would open it.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus->window() != &view_) {
+        focus = &view_;
+    }
+    showWindowMenu(focus->mapToGlobal(QPoint(0, focus->height())));
 }
 
 }  // namespace fournil::qt

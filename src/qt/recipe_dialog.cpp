@@ -10,48 +10,65 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace fournil::qt {
+namespace {
+
+// For the ear: "Poids d'un pâton, en grammes" rather than an abbreviation read letter by letter.
+QString spokenUnit(const QString& unit) {
+    if (unit == u"gr") {
+        return QStringLiteral("en grammes");
+    }
+    if (unit == u"kg") {
+        return QStringLiteral("en kilogrammes");
+    }
+    return QStringLiteral("en ") + unit;
+}
+
+}  // namespace
+
 RecipeDialog::RecipeDialog(Window& model, QWidget* parent) : QDialog(parent), model_(model) {
     setObjectName(QStringLiteral("recipeDialog"));
     setWindowTitle(QStringLiteral("Recette complète"));
     auto* layout = new QVBoxLayout(this);
+    // Everything but the buttons scrolls, on a screen too small for it only.
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    auto* content = new QWidget(scroll_);
+    auto* inside = new QVBoxLayout(content);
+    inside->setContentsMargins(0, 0, 0, 0);
     auto* grid = new QGridLayout;
-    layout->addLayout(grid);
-    pieces_ = addField(QStringLiteral("Nombre de pâtons"), QString(), 0);
-    weight_ = addField(QStringLiteral("Poids d'un pâton"), QStringLiteral("gr"), 1);
-    weightUnit_ = static_cast<QLabel*>(grid->itemAtPosition(1, 2)->widget());
-    salt_ = addField(QStringLiteral("Sel"), QStringLiteral("% de la farine"), 2);
-    yeast_ = addField(QStringLiteral("Levure"), QStringLiteral("% de la farine"), 3);
+    inside->addLayout(grid);
+    pieces_ = addField(grid, QStringLiteral("Nombre de pâtons"), QString(), 0);
+    weight_ = addField(grid, QStringLiteral("Poids d'un pâton"), QStringLiteral("gr"), 1);
+    weightUnit_ = static_cast<QLabel*>(grid->itemAtPosition(2, 2)->widget());
+    salt_ = addField(grid, QStringLiteral("Sel"), QStringLiteral("% de la farine"), 2);
+    yeast_ = addField(grid, QStringLiteral("Levure"), QStringLiteral("% de la farine"), 3);
     pieces_.edit->setObjectName(QStringLiteral("pieces"));
     weight_.edit->setObjectName(QStringLiteral("weight"));
     salt_.edit->setObjectName(QStringLiteral("salt"));
     yeast_.edit->setObjectName(QStringLiteral("yeast"));
-
-    summary_ = new QLabel(this);
+    summary_ = new QLabel(content);
     summary_->setObjectName(QStringLiteral("summary"));
     summary_->setWordWrap(true);
-    layout->addWidget(summary_);
-    table_ = new QTableWidget(0, 3, this);
-    table_->setObjectName(QStringLiteral("recipeTable"));
-    table_->setAccessibleName(QStringLiteral("Recette"));
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Ingrédient"), QStringLiteral("Masse"), QStringLiteral("% de la farine")});
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->setMinimumHeight(220);
-    layout->addWidget(table_);
+    inside->addWidget(summary_);
+    addTable(inside);
+    scroll_->setWidget(content);
+    layout->addWidget(scroll_);
 
     auto* buttons = new QDialogButtonBox(this);
+    buttons_ = buttons;
     apply_ = buttons->addButton(QStringLiteral("Appliquer"), QDialogButtonBox::ApplyRole);
     apply_->setObjectName(QStringLiteral("apply"));
     apply_->setDefault(true);
@@ -62,28 +79,89 @@ RecipeDialog::RecipeDialog(Window& model, QWidget* parent) : QDialog(parent), mo
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (const Field& f : {pieces_, weight_, salt_, yeast_}) {
         connect(f.edit, &QLineEdit::textChanged, this, [this] { read(); });
+        f.edit->installEventFilter(this);
     }
     load();
 }
 
-RecipeDialog::Field RecipeDialog::addField(const QString& label, const QString& unit, int row) {
-    auto* grid = static_cast<QGridLayout*>(this->layout()->itemAt(0)->layout());
-    auto* name = new QLabel(label, this);
-    auto* edit = new QLineEdit(this);
+void RecipeDialog::addTable(QVBoxLayout* layout) {
+    table_ = new QTableWidget(0, 3, layout->parentWidget());
+    table_->setObjectName(QStringLiteral("recipeTable"));
+    table_->setAccessibleName(QStringLiteral("Recette"));
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Ingrédient"), QStringLiteral("Masse"), QStringLiteral("% de la farine")});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Room for the longest table, mode 6's: flour, water, the levain and its two parts, salt,
+    // yeast and the total.
+    const int rows = 8;
+    table_->setMinimumHeight(rows * table_->verticalHeader()->defaultSectionSize() +
+                             table_->horizontalHeader()->sizeHint().height() +
+                             2 * table_->frameWidth());
+    layout->addWidget(table_);
+}
+
+RecipeDialog::Field RecipeDialog::addField(QGridLayout* grid, const QString& label,
+                                           const QString& unit, int row) {
+    QWidget* parent = grid->parentWidget();
+    auto* name = new QLabel(label, parent);
+    auto* edit = new QLineEdit(parent);
     edit->setMaxLength(12);
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+    edit->setProperty("label", label);
+    edit->setProperty("unit", unit);
     name->setBuddy(edit);
-    auto* units = new QLabel(unit, this);
-    auto* message = new QLabel(this);
+    auto* units = new QLabel(unit, parent);
+    auto* message = new QLabel(parent);
     message->setStyleSheet(QStringLiteral("color: #b00020"));
-    // Room kept for the longest message, so that the dialog does not jump when one appears.
-    message->setMinimumWidth(
-        message->fontMetrics().horizontalAdvance(QStringLiteral("un nombre entier de 1 à 10 000")));
-    grid->addWidget(name, row, 0);
-    grid->addWidget(edit, row, 1);
-    grid->addWidget(units, row, 2);
-    grid->addWidget(message, row, 3);
+    // Room kept for the longest message, under its field, so that the dialog stays narrow and
+    // does not jump when one appears.
+    message->setMinimumSize(
+        message->fontMetrics().horizontalAdvance(longestRecipeProblem(model_.locale())),
+        message->fontMetrics().height());
+    grid->addWidget(name, 2 * row, 0);
+    grid->addWidget(edit, 2 * row, 1);
+    grid->addWidget(units, 2 * row, 2);
+    grid->addWidget(message, 2 * row + 1, 1, 1, 2);
     return {edit, message};
+}
+
+void RecipeDialog::nameWithUnits() {
+    for (const Field& f : {pieces_, weight_, salt_, yeast_}) {
+        const QString label = f.edit->property("label").toString();
+        const QString unit = f.edit->property("unit").toString();
+        f.edit->setAccessibleName(unit.isEmpty() ? label
+                                                 : label + QStringLiteral(", ") + spokenUnit(unit));
+    }
+}
+
+void RecipeDialog::focusFirstField() {
+    pieces_.edit->setFocus(Qt::OtherFocusReason);
+    pieces_.edit->selectAll();
+}
+
+QSize RecipeDialog::naturalSize() const {
+    const QMargins m = layout()->contentsMargins();
+    const QSize content = scroll_->widget()->sizeHint();
+    const QSize buttons = buttons_->sizeHint();
+    return {std::max(content.width(), buttons.width()) + m.left() + m.right(),
+            content.height() + layout()->spacing() + buttons.height() + m.top() + m.bottom()};
+}
+
+bool RecipeDialog::eventFilter(QObject* watched, QEvent* event) {
+    // The keypad's decimal key types the locale's mark, whichever the keyboard layout sends.
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit != nullptr && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers().testFlag(Qt::KeypadModifier) &&
+            (key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma)) {
+            edit->insert(model_.locale().decimalPoint());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void RecipeDialog::load() {
@@ -105,7 +183,8 @@ std::optional<std::pair<RecipeInputs, double>> RecipeDialog::read() {
     for (RecipeField f : recipeFields) {
         request[f] = fields[std::size_t(f)]->edit->text();
     }
-    const RecipeCheck check = checkRecipe(request, model_.locale());
+    const RecipeCheck check =
+        checkRecipe(request, model_.locale(), {recipeStep(model_), recipeUnit(model_)});
     for (RecipeField f : recipeFields) {
         fields[std::size_t(f)]->message->setText(check.problem(f));
         fields[std::size_t(f)]->edit->setAccessibleDescription(check.problem(f));
@@ -128,6 +207,8 @@ void RecipeDialog::apply() {
 
 void RecipeDialog::refresh() {
     weightUnit_->setText(recipeUnit(model_));
+    weight_.edit->setProperty("unit", recipeUnit(model_));
+    nameWithUnits();
     const auto table = recipeTable(model_);
     table_->setRowCount(0);
     if (!table) {

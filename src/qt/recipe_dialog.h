@@ -9,10 +9,13 @@
 
 #include <QDialog>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace fournil::qt {
 
@@ -24,13 +27,22 @@ class RecipeDialog : public QDialog {
     void load();
     // The table and the title from the model as it stands.
     void refresh();
+    // As it opens: the first field focused with its text selected, to be typed over.
+    void focusFirstField();
+    // Its size with nothing scrolled, the buttons included.
+    QSize naturalSize() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct Field {
         QLineEdit* edit;
         QLabel* message;
     };
-    Field addField(const QString& label, const QString& unit, int row);
+    Field addField(QGridLayout* grid, const QString& label, const QString& unit, int row);
+    void addTable(QVBoxLayout* layout);
+    void nameWithUnits();
     // The inputs as read, or nothing while one is wrong (its message then says why).
     std::optional<std::pair<RecipeInputs, double>> read();
     void apply();
@@ -38,6 +50,8 @@ class RecipeDialog : public QDialog {
     Window& model_;
     Field pieces_, weight_, salt_, yeast_;
     QLabel* weightUnit_ = nullptr;
+    QScrollArea* scroll_ = nullptr;  // scrolls only on a screen smaller than the dialog
+    QWidget* buttons_ = nullptr;
     QLabel* summary_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* apply_ = nullptr;

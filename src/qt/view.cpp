@@ -3,6 +3,7 @@
 #include "guidance/accessibility.h"
 #include "qt/action_controller.h"
 #include "qt/platform_qt.h"
+#include "qt/scaled_style.h"
 #include "qt/widgets.h"
 #include "window/inventory.h"
 #include "window/user_events.h"
@@ -42,6 +43,8 @@ FournilView::FournilView(Window& model, QWidget* parent)
     setFont(controlFont());
     // The sentence is French and reads left to right, whatever the language of Qt's own texts.
     setLayoutDirection(Qt::LeftToRight);
+    style_ = new ScaledStyle([this] { return zoom_.scale(); });
+    style_->setParent(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -50,6 +53,9 @@ FournilView::FournilView(Window& model, QWidget* parent)
             control->container() != nullptr ? widgets_.at(control->container()) : nullptr;
         QWidget* widget = create(*control, parentWidget);
         widget->setObjectName(control->displayName());
+        if (widget != this) {
+            widget->setStyle(style_);
+        }
         widgets_[control] = widget;
         controls_[widget] = control;
         mirrorAll(*control);

@@ -20,6 +20,7 @@ namespace fournil::qt {
 
 class ActionController;
 class Announcer;
+class ScaledStyle;
 
 class FournilView : public QWidget, public WindowObserver {
   public:
@@ -93,6 +94,7 @@ class FournilView : public QWidget, public WindowObserver {
     Zoom zoom_;
     ActionController* controller_ = nullptr;
     Announcer* announcer_ = nullptr;
+    ScaledStyle* style_ = nullptr;  // the widgets' metrics, shrunk with the view
     bool forwardingFocus_ = false;
     bool answerChanged_ = false;  // within a user event, applied once at its end
     QMetaObject::Connection focusForwarding_;

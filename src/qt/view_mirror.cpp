@@ -244,7 +244,10 @@ void FournilView::applyGeometry(const Control& control) {
     const QRect place = placeOf(control);
     if (control.kind() == Kind::Window) {
         setFixedSize(place.size());
-        move(place.topLeft());
+        // Qt moves a window by its frame once the window manager has drawn one, by its client
+        // area before: a window kept on the screen leaves room for the frame still to come.
+        const bool framed = !frameMargins().isNull();
+        move(place.topLeft() + (framed || scale() == 1.0 ? QPoint() : zoom_.usualFrameOffset()));
     } else {
         widget->setGeometry(fitted(control, place));
     }

@@ -215,6 +215,7 @@ void CaptionLabel::setCaption(const QString& caption) {
 
 void CaptionLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.setLayoutDirection(layoutDirection());  // not the application's
     if (autoFillBackground()) {
         painter.fillRect(rect(), palette().color(QPalette::Window));
     }
@@ -233,6 +234,7 @@ int FrameBox::borderTop() const {
 
 void FrameBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.setLayoutDirection(layoutDirection());  // not the application's
     const QPalette& p = palette();
     // An etched line: dark, with a light one inside it.
     const QRect border = rect().adjusted(0, borderTop(), -2, -2);

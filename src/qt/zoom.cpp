@@ -15,6 +15,11 @@ QMargins atLeastUsual(const QMargins& frame) {
 
 }  // namespace
 
+QPoint Zoom::usualFrameOffset() {
+    const QMargins usual = atLeastUsual({});
+    return {usual.left(), usual.top()};
+}
+
 int Zoom::toPixels(int twips) const {
     return qRound(double(twips) * scale_ / twipsPerPixel);
 }
@@ -26,15 +31,16 @@ QRect Zoom::placeOf(const Control& control) const {
     }
     // Where the model put it: centred on the screen, or at its corner when the window at its
     // normal size would not fit. Drawn at another size, it moves as little as it must to stay on
-    // the screen, title bar included.
+    // the screen, frame and title bar included: the point is the frame's, as a window is moved.
     QPoint at(qRound(double(control.left()) / twipsPerPixel),
               qRound(double(control.top()) / twipsPerPixel));
     if (scale_ != 1.0 && area_.isValid()) {
-        const QRect room = area_.marginsRemoved(atLeastUsual({}));
-        at.setX(std::clamp(at.x(), room.left(),
-                           std::max(room.left(), room.right() + 1 - size.width())));
-        at.setY(std::clamp(at.y(), room.top(),
-                           std::max(room.top(), room.bottom() + 1 - size.height())));
+        const QMargins frame = atLeastUsual(frame_);
+        const QSize outer = size.grownBy(frame);
+        at.setX(std::clamp(at.x(), area_.left(),
+                           std::max(area_.left(), area_.right() + 1 - outer.width())));
+        at.setY(std::clamp(at.y(), area_.top(),
+                           std::max(area_.top(), area_.bottom() + 1 - outer.height())));
     }
     return {at, size};
 }
@@ -46,6 +52,7 @@ bool Zoom::fitInto(const QRect& area, const QMargins& frame) {
 
 bool Zoom::setZoom(double zoom, const QMargins& frame) {
     zoom_ = std::clamp(zoom, 0.5, 3.0);
+    frame_ = frame;
     double scale = zoom_;
     if (area_.isValid()) {
         // The window's frame and title bar take their share of the screen too.

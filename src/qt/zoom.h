@@ -27,12 +27,16 @@ class Zoom {
     bool setZoom(double zoom, const QMargins& frame);
     bool fitInto(const QRect& area, const QMargins& frame);
     bool hasArea() const { return area_.isValid(); }
+    // Where the client area of a window stands from its frame's corner, before the window
+    // manager has drawn its frame.
+    static QPoint usualFrameOffset();
 
   private:
     const Control& window_;
     double zoom_ = 1.0;
     double scale_ = 1.0;
-    QRect area_;  // the screen area to fit, once known
+    QRect area_;      // the screen area to fit, once known
+    QMargins frame_;  // the window's frame, once drawn
 };
 
 }  // namespace fournil::qt

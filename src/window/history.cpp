@@ -19,6 +19,21 @@ bool oneCharacterApart(const QString& a, const QString& b) {
     return QStringView(shorter).mid(i) == QStringView(longer).mid(i + 1);
 }
 
+// One character typed over a selection, as a keyboard replaces it: the first keystroke of a run.
+bool typedOverSelection(const UserEventScope& edit) {
+    const QString& before = edit.before();
+    const int from = edit.selectionFrom(), to = edit.selectionTo();
+    if (from >= to || to > before.size()) {
+        return false;
+    }
+    const QString& after = edit.requested();
+    const qsizetype typed = after.size() - (before.size() - (to - from));
+    const bool oneCharacter = typed == 1 || (typed == 2 && after.at(from).isHighSurrogate() &&
+                                             after.at(from + 1).isLowSurrogate());
+    return oneCharacter && QStringView(after).left(from) == QStringView(before).left(from) &&
+           QStringView(after).mid(from + typed) == QStringView(before).mid(to);
+}
+
 }  // namespace
 
 void History::put(const WindowState& state) {
@@ -81,6 +96,7 @@ void History::eventBegan(const UserEventScope& event, bool outermost) {
     kind_ = event.kind();
     editedBox_ = nullptr;
     typing_ = false;
+    overSelection_ = false;
     if (event.kind() == UserEventScope::Kind::Edit) {
         noteEdit(event);
     }
@@ -89,7 +105,8 @@ void History::eventBegan(const UserEventScope& event, bool outermost) {
 void History::noteEdit(const UserEventScope& edit) {
     editedBox_ = edit.box();
     requested_ = edit.requested();
-    typing_ = oneCharacterApart(edit.before(), edit.requested());
+    overSelection_ = typedOverSelection(edit);
+    typing_ = overSelection_ || oneCharacterApart(edit.before(), edit.requested());
     kind_ = UserEventScope::Kind::Edit;
 }
 
@@ -114,7 +131,7 @@ void History::record() {
     }
     const bool typed = kind_ == UserEventScope::Kind::Edit && typing_ && editedBox_ != nullptr &&
                        editedBox_->text() == requested_;
-    if (!(typed && run_ == editedBox_)) {
+    if (!(typed && run_ == editedBox_ && !overSelection_)) {
         undo_.push_back(std::move(last_));
         if (undo_.size() > capacity) {
             undo_.pop_front();

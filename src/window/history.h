@@ -3,8 +3,9 @@
 // Undo and redo of the calculation. Each user event that changes the window is one step: the
 // state before it is kept, and undo puts every control and window value back as it was (the
 // focus and the help text stay where the person is), without running any handler. A run of
-// characters typed into one box, with no other event between them, is one step; a repaired
-// keystroke is a step of its own.
+// characters typed into one box, with no other event between them, is one step, the first of
+// them may replace a selection (text that Tab or start-up selected is there to be typed over); a
+// repaired keystroke is a step of its own.
 
 #include "window/controls.h"
 #include "window/user_event_scope.h"
@@ -61,6 +62,7 @@ class History {
     const TextBox* editedBox_ = nullptr;
     QString requested_;
     bool typing_ = false;
+    bool overSelection_ = false;  // typing that replaced a selection starts a run anew
     bool restoring_ = false;
     bool recording_ = true;
     // The box of an open run of typing, or null.

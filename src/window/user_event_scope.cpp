@@ -2,6 +2,8 @@
 
 #include "window/window.h"
 
+#include <algorithm>
+
 namespace fournil {
 
 UserEventScope::UserEventScope(Window& w, Kind kind) : window_(w), kind_(kind) {
@@ -13,7 +15,9 @@ UserEventScope::UserEventScope(TextBox& box, const QString& requested)
       kind_(Kind::Edit),
       box_(&box),
       before_(box.text()),
-      requested_(requested) {
+      requested_(requested),
+      from_(std::min(box.selStart(), box.selAnchor())),
+      to_(std::max(box.selStart(), box.selAnchor())) {
     window_.beginUserEvent(*this);
 }
 

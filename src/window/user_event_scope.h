@@ -31,6 +31,10 @@ class UserEventScope {
     const TextBox* box() const { return box_; }
     const QString& before() const { return before_; }
     const QString& requested() const { return requested_; }
+    // For an edit: the selection it was made on, from its start to its end (the caret twice
+    // where nothing was selected).
+    int selectionFrom() const { return from_; }
+    int selectionTo() const { return to_; }
 
   private:
     Window& window_;
@@ -38,6 +42,8 @@ class UserEventScope {
     const TextBox* box_ = nullptr;
     QString before_;
     QString requested_;
+    int from_ = 0;
+    int to_ = 0;
 };
 
 }  // namespace fournil

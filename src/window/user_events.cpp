@@ -187,6 +187,15 @@ void userType(TextBox& box, QStringView character) {
     insertAtCaret(box, character.toString());
 }
 
+void userPress(Window& w, QStringView character) {
+    auto* box = dynamic_cast<TextBox*>(w.focus());
+    if (box == nullptr || !box->reachable() || !typedCharacterAccepted(character)) {
+        return;
+    }
+    const UserEventScope event(w, UserEventScope::Kind::Passive);
+    insertAtCaret(*box, character.toString());
+}
+
 void userSelect(TextBox& box, int anchor, int caret) {
     if (!box.reachable()) {
         return;

@@ -26,6 +26,11 @@ void userPasteAtCaret(Window& w, const QString& text);
 // so is a character that a line edit never inserts from the keyboard (a control character).
 void userType(TextBox& box, QStringView character);
 
+// The user presses the key of one character with the focus where it is: in a box that can take
+// it, the character replaces the selection or goes in at the caret, as a keyboard types it (the
+// same limit and refusals as userType); anywhere else nothing happens.
+void userPress(Window& w, QStringView character);
+
 // The user moves the caret or selects with the mouse or the keyboard: the selection runs from
 // `anchor` to `caret`. Ignored in a box that cannot be reached: a result keeps its caret.
 void userSelect(TextBox& box, int anchor, int caret);

@@ -71,21 +71,23 @@ bool canWorkOutBase(const Window& w) {
 using K = StandardKey;
 using V = ViewActions;
 const Action table[] = {
-    {ActionId::Undo,           u"undo",           u"Annuler",          {u"Ctrl+Z"},                  {K::Undo}, canUndo, undo},
-    {ActionId::Redo,           u"redo",           u"Rétablir",         {u"Ctrl+Shift+Z", u"Ctrl+Y"}, {K::Redo}, canRedo, redo},
-    {ActionId::Copy,           u"copy",           u"Copier le calcul", {u"Ctrl+C"}, {K::Copy}, nullptr, copy, nullptr, true},
-    {ActionId::NewCalculation, u"newCalculation", u"Nouveau calcul",   {u"Ctrl+N"}, {K::New},  nullptr, newCalculation},
-    {ActionId::Resume,         u"resume",         u"Reprendre le dernier calcul", {}, {}, nullptr, nullptr, &V::resume},
-    {ActionId::Recipe,         u"recipe",         u"Recette complète…", {u"Ctrl+R"}, {}, canMakeRecipe, nullptr, &V::openRecipe},
-    {ActionId::BaseTemperature, u"baseTemperature", u"Température de base…", {u"Ctrl+B"}, {}, canWorkOutBase, nullptr, &V::openBaseTemperature},
-    {ActionId::Print,          u"print",          u"Imprimer…",        {u"Ctrl+P"}, {K::Print}, nullptr, nullptr, &V::print},
-    {ActionId::ZoomIn,         u"zoomIn",         u"Agrandir",         {u"Ctrl++", u"Ctrl+="}, {K::ZoomIn}, nullptr, nullptr, &V::zoomIn, true},
-    {ActionId::ZoomOut,        u"zoomOut",        u"Réduire",          {u"Ctrl+-"}, {K::ZoomOut}, nullptr, nullptr, &V::zoomOut},
-    {ActionId::ZoomReset,      u"zoomReset",      u"Taille normale",   {u"Ctrl+0"}, {},        nullptr, nullptr, &V::zoomReset},
-    {ActionId::About,          u"about",          u"À propos de Fournil", {},       {},        nullptr, nullptr, &V::about, true},
-    {ActionId::AboutQt,        u"aboutQt",        u"À propos de Qt",   {},          {},        nullptr, nullptr, &V::aboutQt},
-    {ActionId::Close,          u"close",          u"Quitter",          {u"Ctrl+Q", u"Ctrl+W"}, {K::Quit, K::Close}, nullptr, nullptr, &V::closeWindow, true},
+    {ActionId::Undo,           u"undo",           u"&Annuler",         {u"Ctrl+Z"},                  {K::Undo}, canUndo, undo},
+    {ActionId::Redo,           u"redo",           u"&Rétablir",        {u"Ctrl+Shift+Z", u"Ctrl+Y"}, {K::Redo}, canRedo, redo},
+    {ActionId::Copy,           u"copy",           u"&Copier le calcul", {u"Ctrl+C"}, {K::Copy}, nullptr, copy, nullptr, true},
+    {ActionId::NewCalculation, u"newCalculation", u"&Nouveau calcul",  {u"Ctrl+N"}, {K::New},  nullptr, newCalculation},
+    {ActionId::Resume,         u"resume",         u"Re&prendre le dernier calcul", {}, {}, nullptr, nullptr, &V::resume},
+    {ActionId::Recipe,         u"recipe",         u"R&ecette complète…", {u"Ctrl+R"}, {}, canMakeRecipe, nullptr, &V::openRecipe},
+    {ActionId::BaseTemperature, u"baseTemperature", u"Température de &base…", {u"Ctrl+B"}, {}, canWorkOutBase, nullptr, &V::openBaseTemperature},
+    {ActionId::Print,          u"print",          u"&Imprimer…",       {u"Ctrl+P"}, {K::Print}, nullptr, nullptr, &V::print},
+    {ActionId::ZoomIn,         u"zoomIn",         u"A&grandir",        {u"Ctrl++", u"Ctrl+="}, {K::ZoomIn}, nullptr, nullptr, &V::zoomIn, true},
+    {ActionId::ZoomOut,        u"zoomOut",        u"Ré&duire",         {u"Ctrl+-"}, {K::ZoomOut}, nullptr, nullptr, &V::zoomOut},
+    {ActionId::ZoomReset,      u"zoomReset",      u"&Taille normale",  {u"Ctrl+0"}, {},        nullptr, nullptr, &V::zoomReset},
+    {ActionId::About,          u"about",          u"À propos de &Fournil", {},      {},        nullptr, nullptr, &V::about, true},
+    {ActionId::AboutQt,        u"aboutQt",        u"À propos de &Qt",  {},          {},        nullptr, nullptr, &V::aboutQt},
+    {ActionId::Close,          u"close",          u"Q&uitter",         {u"Ctrl+Q", u"Ctrl+W"}, {K::Quit, K::Close}, nullptr, nullptr, &V::closeWindow, true},
     {ActionId::Help,           u"help",           nullptr,             {u"F1"},     {K::Help}, nullptr, help},
+    // The window's menu from the keyboard, at the focused control.
+    {ActionId::Menu,           u"menu",           nullptr,             {u"Shift+F10", u"Menu"}, {}, nullptr, nullptr, &V::windowMenu},
 };
 // clang-format on
 
@@ -119,8 +121,15 @@ QString whyDisabled(const Window& w, const Action& a) {
 
 void runAction(Window& w, const Action& a) {
     // A key that does nothing (Ctrl+Z with nothing to undo) leaves a run of typing whole, as the
-    // view, which never triggers a disabled action, leaves it.
-    if (a.run == nullptr || !actionEnabled(w, a)) {
+    // view, which never triggers a disabled action, leaves it; one that says why is heard.
+    if (!actionEnabled(w, a)) {
+        if (const QString why = whyDisabled(w, a); !why.isEmpty()) {
+            const UserEventScope event(w, UserEventScope::Kind::Passive);
+            w.announce(why);
+        }
+        return;
+    }
+    if (a.run == nullptr) {
         return;
     }
     const UserEventScope event(w, UserEventScope::Kind::Command);

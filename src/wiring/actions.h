@@ -34,6 +34,7 @@ enum class ActionId {
     Help,
     Recipe,
     BaseTemperature,
+    Menu,
 };
 
 // The platform's own keys for an action, as Qt names them (QKeySequence::StandardKey); this
@@ -53,6 +54,7 @@ class ViewActions {
     virtual void about() = 0;
     virtual void aboutQt() = 0;
     virtual void closeWindow() = 0;
+    virtual void windowMenu() = 0;
 
   protected:
     ~ViewActions() = default;
@@ -60,8 +62,9 @@ class ViewActions {
 
 struct Action {
     ActionId id;
-    QStringView name;       // the QAction's object name
-    const char16_t* label;  // in the window's menu, in French; null: not in the menu
+    QStringView name;  // the QAction's object name
+    // In the window's menu, in French, its accelerator after "&"; null: not in the menu.
+    const char16_t* label;
     // Key sequences in Qt's portable text ("Ctrl+C"), on every platform; the first is the one the
     // menu shows and the driver's `key` names.
     std::array<QStringView, 3> keys;
@@ -79,7 +82,8 @@ const Action& action(ActionId id);
 bool actionEnabled(const Window& w, const Action& action);
 // Why a disabled action is, in French, for its tooltip; empty when it says nothing.
 QString whyDisabled(const Window& w, const Action& action);
-// Runs the action's effect on the model, when it has one and is enabled.
+// Runs the action's effect on the model, when it has one and is enabled; a disabled one that
+// says why announces it instead.
 void runAction(Window& w, const Action& action);
 
 }  // namespace fournil

@@ -4,6 +4,7 @@
 
 #include "engine/recipe.h"
 #include "guidance/calculation_text.h"
+#include "inputs/recipe_request.h"
 #include "wiring/actions.h"
 #include "wiring/last_calculation.h"
 #include "wiring/recipe_dough.h"
@@ -13,7 +14,9 @@
 #include "fake_platform.h"
 #include "qstring_printer.h"
 
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace fournil {
 namespace {
@@ -120,6 +123,76 @@ TEST(Recipe, FollowsTheSentenceAndItsHistory) {
     applyRecipe(w, {2, 2, 0}, 500);  // refused where it does not apply
     EXPECT_EQ(w.Q1.text(), before);
     EXPECT_EQ(w.recipe(), (RecipeInputs{6, 2, 0.5}));
+}
+
+// The one check of a recipe asked for, at its bounds: each row a request as typed (pieces, weight,
+// salt, yeast) in a locale and a mass unit, and the field refused with the start of its reason
+// (none: accepted). Either decimal mark is taken; pieces weighing less than a unit in all are not.
+TEST(Recipe, TheRequestIsCheckedAtItsBounds) {
+    const struct Row {
+        const char* name;
+        const char* locale;
+        double step;
+        std::array<const char*, 4> texts;
+        std::optional<RecipeField> refused;
+        const char* why;
+    } rows[] = {
+        {"usual", "fr_FR", 1, {"6", "250", "2", "0,5"}, std::nullopt, ""},
+        {"the other mark", "fr_FR", 1, {"6", "250", "2.2", "0.5"}, std::nullopt, ""},
+        {"both marks", "fr_FR", 1, {"6", "250", "2", "1.000,5"}, RecipeField::Yeast, "un pourc"},
+        {"one gram in all", "fr_FR", 1, {"4", "0,25", "20", "20"}, std::nullopt, ""},
+        {"half a gram",
+         "fr_FR",
+         1,
+         {"1", "0,5", "2", "0"},
+         RecipeField::Weight,
+         "au moins 1 gr pour tous les pâtons"},
+        {"a tiny weight",
+         "fr_FR",
+         1,
+         {"6", "0,0001", "2", "0"},
+         RecipeField::Weight,
+         "au moins 1 gr"},
+        {"many tiny pieces", "C", 1, {"10000", "0.0001", "2", "0"}, std::nullopt, ""},
+        {"a gram in kilograms", "C", 0.001, {"1", "0.001", "2", "0"}, std::nullopt, ""},
+        {"under a gram in kilograms",
+         "fr_FR",
+         0.001,
+         {"2", "0,0002", "2", "0"},
+         RecipeField::Weight,
+         "au moins 0,001 kg"},
+        {"no piece", "C", 1, {"0", "250", "2", "0"}, RecipeField::Pieces, "un nombre entier"},
+        {"most pieces", "fr_FR", 1, {"10000", "1", "2", "0"}, std::nullopt, ""},
+        {"too many pieces", "C", 1, {"10001", "1", "2", "0"}, RecipeField::Pieces, "un nombre"},
+        {"half a piece", "C", 1, {"2.5", "250", "2", "0"}, RecipeField::Pieces, "un nombre"},
+        {"no weight", "C", 1, {"6", "0", "2", "0"}, RecipeField::Weight, "un poids"},
+        {"most salt", "C", 1, {"6", "250", "20", "20"}, std::nullopt, ""},
+        {"too much salt", "C", 1, {"6", "250", "20.01", "0"}, RecipeField::Salt, "un pourc"},
+        {"negative yeast", "de_DE", 1, {"6", "250", "2", "-0,1"}, RecipeField::Yeast, "un pourc"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QLocale locale = row.locale == std::string("C")
+                                   ? QLocale::c()
+                                   : QLocale(QString::fromLatin1(row.locale));
+        RecipeRequest request;
+        for (RecipeField f : recipeFields) {
+            request[f] = QString::fromUtf8(row.texts[std::size_t(f)]);
+        }
+        const RecipeCheck check =
+            checkRecipe(request, locale,
+                        {row.step, row.step < 1 ? QStringLiteral("kg") : QStringLiteral("gr")});
+        EXPECT_EQ(check.inputs.has_value(), !row.refused);
+        for (RecipeField f : recipeFields) {
+            if (f == row.refused) {
+                EXPECT_TRUE(check.problem(f).startsWith(QString::fromUtf8(row.why)))
+                    << check.problem(f).toStdString();
+            } else {
+                EXPECT_TRUE(check.problem(f).isEmpty()) << check.problem(f).toStdString();
+            }
+        }
+        EXPECT_LE(check.problem(RecipeField::Weight).size(), longestRecipeProblem(locale).size());
+    }
 }
 
 }  // namespace

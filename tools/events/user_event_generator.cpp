@@ -152,6 +152,8 @@ QString UserEvent::line() const {
             return QStringLiteral("set %1 %2").arg(control, quoted(text));
         case Verb::Type:
             return QStringLiteral("type %1 %2").arg(control, quoted(text));
+        case Verb::Press:
+            return QStringLiteral("press %1").arg(quoted(text));
         case Verb::Select:
             return QStringLiteral("select %1 %2 %3").arg(control).arg(anchor).arg(caret);
         case Verb::Paste:
@@ -229,8 +231,12 @@ UserEvent drawEvent(const Window& w, Source& source) {
         if (dice < 22) {
             e.verb = UserEvent::Verb::Set;
             e.text = drawText(source);
-        } else if (dice < 38) {
+        } else if (dice < 34) {
             e.verb = UserEvent::Verb::Type;
+            e.text = drawTyped(source);
+        } else if (dice < 38) {
+            // At the caret of the focused box, over what a selection, a Tab or start-up selected.
+            e.verb = UserEvent::Verb::Press;
             e.text = drawTyped(source);
         } else if (dice < 42) {
             // Into the focused box, over what a selection, a Tab or a click left selected.
@@ -274,6 +280,12 @@ void typeAtEnd(TextBox& box, const QString& text) {
     }
 }
 
+void pressCharacters(Window& w, const QString& text) {
+    for (const QString& character : typedCharacters(text)) {
+        userPress(w, character);
+    }
+}
+
 void selectInBox(TextBox& box, int anchor, int caret) {
     if (!box.reachable()) {
         return;
@@ -290,6 +302,9 @@ void play(Window& w, const UserEvent& e) {
             break;
         case UserEvent::Verb::Type:
             typeAtEnd(static_cast<TextBox&>(c), e.text);
+            break;
+        case UserEvent::Verb::Press:
+            pressCharacters(w, e.text);
             break;
         case UserEvent::Verb::Select:
             selectInBox(static_cast<TextBox&>(c), e.anchor, e.caret);

@@ -2,8 +2,8 @@
 
 // One generator of user events for every test that plays random sessions: the random sessions
 // on the model, the model-against-widgets differential and the fuzzer. It draws set, type,
-// select, paste, key, click and hover events (edge texts, long pastes, every key and action of the
-// window) from a source of numbers: a seeded random engine, or the fuzzer's bytes. Each user
+// press, select, paste, key, click and hover events (edge texts, long pastes, every key and action
+// of the window) from a source of numbers: a seeded random engine, or the fuzzer's bytes. Each user
 // keeps its own checks.
 
 #include "window/user_events.h"
@@ -81,10 +81,10 @@ class ByteSource : public Source {
 };
 
 struct UserEvent {
-    enum class Verb { Set, Type, Select, Paste, Key, Click, Hover };
+    enum class Verb { Set, Type, Press, Select, Paste, Key, Click, Hover };
     Verb verb = Verb::Hover;
     QString control;  // the control's display name
-    QString text;     // set, type and paste
+    QString text;     // set, type, press and paste
     int anchor = 0;   // select
     int caret = 0;
     Stroke stroke;  // key
@@ -102,6 +102,8 @@ Control& controlNamed(const Window& w, const QString& name);
 // The driver's way of typing and selecting on the model: typing starts at the end of a box that
 // can take it and stops when the focus leaves it; a selection gives the box the focus.
 void typeAtEnd(TextBox& box, const QString& text);
+// Presses the keys of a text's characters one by one, with the focus where it is.
+void pressCharacters(Window& w, const QString& text);
 void selectInBox(TextBox& box, int anchor, int caret);
 
 // A text as a scenario quotes it.

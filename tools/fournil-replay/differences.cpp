@@ -15,6 +15,9 @@ void playEvent(Session& s, const events::UserEvent& e) {
         case events::UserEvent::Verb::Type:
             s.type(static_cast<TextBox&>(c), e.text);
             break;
+        case events::UserEvent::Verb::Press:
+            s.press(e.text);
+            break;
         case events::UserEvent::Verb::Select:
             s.select(static_cast<TextBox&>(c), e.anchor, e.caret);
             break;

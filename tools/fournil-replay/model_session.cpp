@@ -40,6 +40,7 @@ class ModelSession : public Session {
     void set(TextBox& box, const QString& text) override { userPaste(box, text); }
     // Typing starts with the caret put at the end of the box, as the End key does.
     void type(TextBox& box, const QString& text) override { events::typeAtEnd(box, text); }
+    void press(const QString& text) override { events::pressCharacters(window_, text); }
     void select(TextBox& box, int anchor, int caret) override {
         events::selectInBox(box, anchor, caret);
     }

@@ -173,6 +173,9 @@ class Player {
             }
             session().counters().reset();
             session().select(static_cast<TextBox&>(box), anchor, caret);
+        } else if (verb == u"press") {
+            session().counters().reset();
+            session().press(textArgument(rest));
         } else if (verb == u"paste") {
             session().counters().reset();
             session().paste(textArgument(rest));

@@ -26,6 +26,8 @@ class Session {
     virtual Window& window() = 0;
     virtual void set(TextBox& box, const QString& text) = 0;
     virtual void type(TextBox& box, const QString& text) = 0;
+    // The keys of the text's characters, one by one, with the focus and the selection as they are.
+    virtual void press(const QString& text) = 0;
     // A click moves the pointer over the control first, as a person's hand does.
     virtual void click(Control& control) = 0;
     virtual void hover(Control& control) = 0;

@@ -58,6 +58,10 @@ class WidgetSession : public Session {
             return;
         }
         QTest::keyClick(edit, Qt::Key_End);
+        press(text);
+    }
+
+    void press(const QString& text) override {
         for (const QString& character : typedCharacters(text)) {
             QWidget* target = QApplication::focusWidget();
             if (target == nullptr) {

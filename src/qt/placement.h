@@ -1,0 +1,25 @@
+#pragma once
+
+// Where a second window (the recipe dialog) stands beside the main one: never over it while the
+// screen can hold both side by side, and on the screen's available area in any case.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+
+namespace fournil::qt {
+
+struct Placement {
+    QPoint dialog;                 // the dialog's frame's top-left corner
+    std::optional<QPoint> window;  // where the main window's frame moves to, when it must
+};
+
+// `window` is the main window's frame, `dialog` the size of the dialog's frame, `area` the
+// screen's available area (the dialog is no larger than it). To the window's right, else to its
+// left; else the window moves aside as little as it must so that both fit; else the dialog
+// covers the window as little as the screen allows.
+Placement placeBeside(const QRect& window, const QSize& dialog, const QRect& area, int gap);
+
+}  // namespace fournil::qt
