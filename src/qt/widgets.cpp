@@ -1,5 +1,7 @@
 #include "qt/widgets.h"
 
+#include "qt/accessible_text.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
@@ -169,6 +171,7 @@ QAccessibleInterface* windowAccessible(const QString&, QObject* object) {
 void installAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(windowAccessible);
+        QAccessible::installFactory(lineEditAccessible);
         return true;
     }();
     Q_UNUSED(installed);
