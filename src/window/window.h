@@ -118,6 +118,7 @@ class Window : public WindowValues {
     // units).
     std::function<QString()> spokenAnswer;
     const QString& announcement() const { return announcement_; }
+    // Within a user event, what an action announces itself replaces the answer's announcement.
     void announce(const QString& text);
     // Told before the answer starts to change (a pass, an undo, a new calculation), so that the
     // words it replaces are known; counts the answers.
@@ -180,6 +181,7 @@ class Window : public WindowValues {
     std::optional<RecipeInputs> recipe_;
     QString announcement_;
     std::optional<QString> wordsBefore_;
+    bool announcedInEvent_ = false;  // an action said its own words: the answer is not said again
     long answers_ = 0;
     long answersAtBegin_ = 0;
     int eventDepth_ = 0;
