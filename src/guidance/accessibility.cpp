@@ -73,6 +73,10 @@ QString accessibleName(const Window& w, const Control& control) {
     return {};
 }
 
+QString recipeApplyWaits() {
+    return QStringLiteral("« Appliquer » attend une valeur correcte dans chaque champ.");
+}
+
 QString copiedAnnouncement(const QString& selection) {
     return selection.isEmpty() ? QStringLiteral("Calcul copié")
                                : QStringLiteral("« %1 » copié").arg(selection);

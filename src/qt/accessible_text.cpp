@@ -252,6 +252,44 @@ QRect LineEditAccessible::characterRect(int offset) const {
 
 }  // namespace
 
+namespace {
+
+const QObject* quietEdit = nullptr;
+QAccessible::UpdateHandler previousHandler = nullptr;
+
+void dropTextChanges(QAccessibleEvent* event) {
+    const QAccessible::Event type = event->type();
+    if (event->object() == quietEdit &&
+        (type == QAccessible::TextUpdated || type == QAccessible::TextInserted ||
+         type == QAccessible::TextRemoved)) {
+        return;
+    }
+    if (previousHandler != nullptr) {
+        previousHandler(event);
+        return;
+    }
+    // Anything else goes to the screen reader as usual: through Qt's own path, this handler
+    // set aside for the time of the call.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(dropTextChanges);
+}
+
+}  // namespace
+
+void setTextQuietly(QLineEdit* edit, const QString& text) {
+    if (!QAccessible::isActive()) {
+        edit->setText(text);
+        return;
+    }
+    quietEdit = edit;
+    previousHandler = QAccessible::installUpdateHandler(dropTextChanges);
+    edit->setText(text);
+    QAccessible::installUpdateHandler(previousHandler);
+    previousHandler = nullptr;
+    quietEdit = nullptr;
+}
+
 TextRange textRange(const QString& text, int offset, QAccessible::TextBoundaryType boundary,
                     TextSide side) {
     const int length = int(text.size());

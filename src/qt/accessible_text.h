@@ -27,6 +27,12 @@ enum class TextSide { Before, At, After };
 TextRange textRange(const QString& text, int offset, QAccessible::TextBoundaryType boundary,
                     TextSide side);
 
+// Writes the program's own text into a line edit without telling a screen reader that text was
+// removed and inserted: Orca takes such a change of the focused box, after a command key, for a
+// cut or a paste ("Sélection coupée vers le presse-papiers" after Ctrl+N); the window announces
+// what changed instead. The caret's move is still told.
+void setTextQuietly(QLineEdit* edit, const QString& text);
+
 // The accessible factory's answer for a line edit (nullptr for any other object).
 QAccessibleInterface* lineEditAccessible(const QString& className, QObject* object);
 

@@ -16,6 +16,8 @@ class QTableWidget;
 
 namespace fournil::qt {
 
+class Announcer;
+
 class RecipeDialog : public QDialog {
   public:
     RecipeDialog(Window& model, QWidget* parent);
@@ -41,6 +43,7 @@ class RecipeDialog : public QDialog {
     QLabel* summary_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* apply_ = nullptr;
+    Announcer* announcer_ = nullptr;  // the messages, heard as they appear
 };
 
 }  // namespace fournil::qt

@@ -675,6 +675,58 @@ TEST_F(View, AScreenReaderHearsEveryNewAnswer) {
     w.removeObserver(&told);
 }
 
+// The recipe dialog is heard as it changes: a refused field's message as it appears (with why
+// "Appliquer" waits), not again while it stays; the table's first row is current before the table
+// takes the focus. A menu opens with its first entry highlighted, which a screen reader hears.
+TEST_F(View, TheRecipeDialogAndMenusAreHeardAsTheyChange) {
+    QTest::keyClick(widget(w.H1), Qt::Key_R, Qt::ControlModifier);
+    auto* dialog = view->findChild<QDialog*>(QStringLiteral("recipeDialog"));
+    ASSERT_NE(dialog, nullptr);
+    auto* announcer =
+        dynamic_cast<Announcer*>(dialog->findChild<QWidget*>(QStringLiteral("annonce")));
+    ASSERT_NE(announcer, nullptr);
+    auto* pieces = dialog->findChild<QLineEdit*>(QStringLiteral("pieces"));
+    auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply"));
+    // The field's name, its message (in the locale's numbers), why "Appliquer" waits.
+    const auto said = [pieces] {
+        return QStringLiteral("Nombre de pâtons : ") + pieces->accessibleDescription() +
+               QStringLiteral(". ") + recipeApplyWaits();
+    };
+    const struct {
+        const char* typed;
+        bool heard;  // false: nothing new is announced
+    } steps[] = {
+        {"0", true},
+        {"00", false},  // the same message, still shown: not said again
+        {"6", false},
+        {"2.5", true},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.typed);
+        announcer->announce(QString());
+        pieces->selectAll();
+        QTest::keyClicks(pieces, QString::fromLatin1(step.typed));
+        EXPECT_EQ(announcer->text(), step.heard ? said() : QString());
+        EXPECT_EQ(apply->accessibleDescription().isEmpty(), apply->isEnabled());
+    }
+    pieces->selectAll();
+    QTest::keyClicks(pieces, QStringLiteral("6"));
+    QTest::mouseClick(apply, Qt::LeftButton);
+    auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("recipeTable"));
+    ASSERT_GT(table->rowCount(), 0);
+    EXPECT_EQ(table->currentRow(), 0);
+    EXPECT_TRUE(table->selectedItems().isEmpty());  // current, not shown selected
+
+    QMenu menu;
+    menu.addAction(QStringLiteral("grisé"))->setEnabled(false);
+    menu.addSeparator();
+    QAction* first = menu.addAction(QStringLiteral("première"));
+    menu.popup(QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu.activeAction() == first; }, 2000));
+    menu.close();
+}
+
 TEST_F(View, DisabledAndTightPlacesStayReadable) {
     ASSERT_FALSE(w.Hydratation(2).enabled());
     for (const Control* c : {static_cast<const Control*>(&w.Hydratation(2)),
