@@ -73,6 +73,19 @@ QString accessibleName(const Window& w, const Control& control) {
     return {};
 }
 
+QString recipeApplyWaits() {
+    return QStringLiteral("« Appliquer » attend une valeur correcte dans chaque champ.");
+}
+
+QString copiedAnnouncement(const QString& selection) {
+    return selection.isEmpty() ? QStringLiteral("Calcul copié")
+                               : QStringLiteral("« %1 » copié").arg(selection);
+}
+
+QString newCalculationAnnouncement(const Window& w) {
+    return QStringLiteral("Nouveau calcul. ") + (w.spokenAnswer ? w.spokenAnswer() : QString());
+}
+
 bool readWithItsLine(const Window& w, const Control& control) {
     return &control == &w.X(1) || &control == &w.gr(6) || &control == &w.X(2);
 }

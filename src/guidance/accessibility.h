@@ -15,4 +15,12 @@ QString accessibleName(const Window& w, const Control& control);
 // rather than on its own.
 bool readWithItsLine(const Window& w, const Control& control);
 
+// Why the recipe dialog's "Appliquer" waits while a field is refused.
+QString recipeApplyWaits();
+
+// What Ctrl+C says it copied: the calculation, or the text selected in a field.
+QString copiedAnnouncement(const QString& selection);
+// What Ctrl+N says: that the calculation is new, and its answer.
+QString newCalculationAnnouncement(const Window& w);
+
 }  // namespace fournil

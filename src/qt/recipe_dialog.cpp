@@ -2,11 +2,15 @@
 
 #include "engine/numbers.h"
 #include "engine/recipe.h"
+#include "guidance/accessibility.h"
 #include "guidance/recipe_text.h"
 #include "inputs/recipe_request.h"
+#include "qt/widgets.h"
 #include "wiring/actions.h"
 #include "wiring/recipe_dough.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -16,6 +20,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -81,6 +86,20 @@ RecipeDialog::RecipeDialog(Window& model, QWidget* parent) : QDialog(parent), mo
         connect(f.edit, &QLineEdit::textChanged, this, [this] { read(); });
         f.edit->installEventFilter(this);
     }
+    announcer_ = new Announcer(this);
+    // The table's current row is read as the table takes the focus: Qt tells a screen reader of
+    // the table alone, and the first Down would then read the second row.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == table_ && table_->rowCount() > 0) {
+            QTimer::singleShot(0, table_, [this] {
+                const QModelIndex current = table_->currentIndex();
+                table_->selectionModel()->clearCurrentIndex();
+                table_->selectionModel()->setCurrentIndex(
+                    current.isValid() ? current : table_->model()->index(0, 0),
+                    QItemSelectionModel::NoUpdate);
+            });
+        }
+    });
     load();
 }
 
@@ -185,13 +204,27 @@ std::optional<std::pair<RecipeInputs, double>> RecipeDialog::read() {
     }
     const RecipeCheck check =
         checkRecipe(request, model_.locale(), {recipeStep(model_), recipeUnit(model_)});
+    QStringList appeared;
     for (RecipeField f : recipeFields) {
-        fields[std::size_t(f)]->message->setText(check.problem(f));
+        QLabel* message = fields[std::size_t(f)]->message;
+        if (!check.problem(f).isEmpty() && message->text() != check.problem(f)) {
+            QLineEdit* edit = fields[std::size_t(f)]->edit;
+            appeared << QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name) +
+                            QStringLiteral(" : ") + check.problem(f);
+        }
+        message->setText(check.problem(f));
         fields[std::size_t(f)]->edit->setAccessibleDescription(check.problem(f));
     }
     const bool applies = recipeApplies(model_);
     apply_->setEnabled(check.inputs.has_value() && applies);
     apply_->setToolTip(applies ? QString() : recipeUnavailableReason());
+    // A message is heard as it appears, not only when the baker comes back to its field; the
+    // disabled "Appliquer" cannot take the focus, so it says why it waits.
+    apply_->setAccessibleDescription(check.inputs ? QString() : recipeApplyWaits());
+    if (!appeared.isEmpty()) {
+        announcer_->announce(appeared.join(QStringLiteral(". ")) + QStringLiteral(". ") +
+                             apply_->accessibleDescription());
+    }
     if (!check.inputs) {
         return std::nullopt;
     }
@@ -236,6 +269,9 @@ void RecipeDialog::refresh() {
             row.massText + u' ' + table->unit, row.percentText + QStringLiteral(" %"));
     }
     add(QStringLiteral("total"), table->totalText + u' ' + table->unit, QString());
+    // A row is current before the table takes the focus: the focus reads it (the first one), and
+    // Down moves on from it.
+    table_->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
     read();
 }
 

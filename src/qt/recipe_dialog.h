@@ -19,6 +19,8 @@ class QVBoxLayout;
 
 namespace fournil::qt {
 
+class Announcer;
+
 class RecipeDialog : public QDialog {
   public:
     RecipeDialog(Window& model, QWidget* parent);
@@ -55,6 +57,7 @@ class RecipeDialog : public QDialog {
     QLabel* summary_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* apply_ = nullptr;
+    Announcer* announcer_ = nullptr;  // the messages, heard as they appear
 };
 
 }  // namespace fournil::qt

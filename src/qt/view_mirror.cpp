@@ -2,6 +2,7 @@
 
 #include "guidance/accessibility.h"
 #include "guidance/calculation_text.h"
+#include "qt/accessible_text.h"
 #include "qt/action_controller.h"
 #include "qt/platform_qt.h"
 #include "qt/widgets.h"
@@ -176,7 +177,12 @@ void FournilView::applyText(const Control& control) {
     auto* edit = static_cast<QLineEdit*>(widgetOf(control));
     const QSignalBlocker block(edit);
     if (edit->text() != box.text()) {
-        edit->setText(box.text());
+        // The focused box rewritten by the program, not typed in: the announcement says it.
+        if (edit->hasFocus()) {
+            setTextQuietly(edit, box.text());
+        } else {
+            edit->setText(box.text());
+        }
     }
     // Within the text the box holds now: a text rewritten by the program is told before the
     // selection that was made in the old one moves.

@@ -1,7 +1,11 @@
 #include "qt/widgets.h"
 
+#include "qt/accessible_text.h"
+#include "qt/menu_focus.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <QRadioButton>
@@ -54,6 +58,17 @@ class OptionButtonAccessible : public QAccessibleWidget {
             return button()->text();
         }
         return QAccessibleWidget::text(t);
+    }
+    // Not labelled by their frame, which Qt would say: a screen reader already names the frame on
+    // entering it, and would name it again before every button.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        auto all = QAccessibleWidget::relations(match);
+        const QObject* frame = widget()->parent();
+        all.removeIf([frame](const auto& r) {
+            return r.second == QAccessible::Label && r.first->object() == frame;
+        });
+        return all;
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
@@ -169,6 +184,8 @@ QAccessibleInterface* windowAccessible(const QString&, QObject* object) {
 void installAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(windowAccessible);
+        QAccessible::installFactory(lineEditAccessible);
+        highlightOpeningMenus(QCoreApplication::instance());
         return true;
     }();
     Q_UNUSED(installed);

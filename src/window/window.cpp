@@ -242,6 +242,7 @@ void Window::setClipboard(const QString& text) {
 }
 
 void Window::announce(const QString& text) {
+    announcedInEvent_ = inUserEvent();
     announcement_ = text;
     notify(Fournil, Property::Announcement);
 }
@@ -253,6 +254,7 @@ void Window::beginUserEvent(const UserEventScope& event) {
         // or a caret move runs no pass and costs nothing here.
         answersAtBegin_ = answers_;
         wordsBefore_.reset();
+        announcedInEvent_ = false;
     }
     history_.eventBegan(event, outermost);
 }
@@ -265,7 +267,7 @@ void Window::endUserEvent() {
     for (WindowObserver* observer : observers_) {
         observer->userEventEnded();
     }
-    if (!answerWords || answers_ == answersAtBegin_) {
+    if (!answerWords || answers_ == answersAtBegin_ || announcedInEvent_) {
         return;
     }
     const QString words = answerWords();

@@ -122,6 +122,7 @@ class Window : public WindowValues {
     // units).
     std::function<QString()> spokenAnswer;
     const QString& announcement() const { return announcement_; }
+    // Within a user event, what an action announces itself replaces the answer's announcement.
     void announce(const QString& text);
     // Told before the answer starts to change (a pass, an undo, a new calculation), so that the
     // words it replaces are known; counts the answers.
@@ -185,6 +186,7 @@ class Window : public WindowValues {
     std::optional<BaseTerms> baseTerms_;
     QString announcement_;
     std::optional<QString> wordsBefore_;
+    bool announcedInEvent_ = false;  // an action said its own words: the answer is not said again
     long answers_ = 0;
     long answersAtBegin_ = 0;
     int eventDepth_ = 0;

@@ -3,6 +3,7 @@
 #include "engine/calcule.h"
 #include "engine/numbers.h"
 #include "engine/recipe.h"
+#include "guidance/accessibility.h"
 #include "guidance/calculation_text.h"
 #include "guidance/base_text.h"
 #include "guidance/recipe_text.h"
@@ -24,9 +25,11 @@ void copy(Window& w) {
     if (box != nullptr && box->selectedByUser()) {
         const int from = std::min(box->selStart(), box->selAnchor());
         w.setClipboard(box->text().mid(from, box->selLength()));
+        w.announce(copiedAnnouncement(w.clipboard()));  // heard: the clipboard shows nothing
         return;
     }
     w.runHandler([&w] { w.setClipboard(calculationText(w)); });
+    w.announce(copiedAnnouncement(QString()));
 }
 
 // The window as start-up leaves it, without starting again.
@@ -37,6 +40,8 @@ void newCalculation(Window& w) {
         Calcule(w);
         focusFirst(w);
     });
+    // Said even when the answer is the one before, and said once.
+    w.announce(newCalculationAnnouncement(w));
 }
 
 // The help of the focused control, as the mouse over it writes it.

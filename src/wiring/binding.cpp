@@ -60,6 +60,11 @@ void bindHandlers(Window& w, Platform& platform) {
     w.answerWords = [&w] { return answerInWords(w.answer); };
     w.spokenAnswer = [&w] {
         QString words = answerInWords(w.answer);
+        // A fault is said alone: the hydration that caused it has no sense in other units, and
+        // a second fault, said in the same words, would leave the first one's hydration heard.
+        if (w.answer.fault) {
+            return words;
+        }
         if (auto* box = dynamic_cast<const TextBox*>(w.focus())) {
             const QString units = hydrationTooltip(w, *box);
             if (!units.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "guidance/accessibility.h"
 #include "window/startup.h"
 #include "window/user_events.h"
+#include "wiring/actions.h"
 #include "wiring/binding.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include "fake_platform.h"
 
 #include "qstring_printer.h"
+
+#include <functional>
 
 namespace fournil {
 namespace {
@@ -77,6 +80,51 @@ TEST(AccessibleNames, FollowTheUnits) {
     EXPECT_EQ(accessibleName(w, w.Q1), QStringLiteral("quantité de pâte, kg"));
     EXPECT_EQ(accessibleName(w, w.optionL(3)), QStringLiteral("t° eau de coulage"));
     EXPECT_EQ(accessibleName(w, w.Image1), QStringLiteral("Logo de Fournil"));
+}
+
+struct Heard : WindowObserver {
+    std::vector<QString> said;
+    void propertyChanged(const Control& c, Property p) override {
+        if (p == Property::Announcement) {
+            said.push_back(c.window().announcement());
+        }
+    }
+};
+
+// What a key that acts says, heard once: a copy says what it copied, which the clipboard does not
+// show; a new calculation says so and its answer, even when it is the answer before.
+TEST(Announcements, EachActionSaysWhatItDidOnce) {
+    struct Row {
+        const char* name;
+        std::function<void(Window&)> before;
+        ActionId action;
+        std::function<QString(Window&)> expected;
+    };
+    const auto nothing = [](Window&) {};
+    const Row rows[] = {
+        {"copy of the calculation", nothing, ActionId::Copy,
+         [](Window&) { return QStringLiteral("Calcul copié"); }},
+        {"copy of a selection", [](Window& w) { userSelect(w.Q1, 0, 2); }, ActionId::Copy,
+         [](Window& w) { return QStringLiteral("« %1 » copié").arg(w.Q1.text().left(2)); }},
+        {"new calculation after typing",
+         [](Window& w) { userEdit(w.Q1, QStringLiteral("900"), 3); }, ActionId::NewCalculation,
+         [](Window& w) { return QStringLiteral("Nouveau calcul. ") + w.spokenAnswer(); }},
+        {"new calculation of a new one", nothing, ActionId::NewCalculation,
+         [](Window& w) { return QStringLiteral("Nouveau calcul. ") + w.spokenAnswer(); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing::OpenedWindow opened;
+        Window& w = opened.w;
+        userClick(w.optionL(1));
+        userClick(w.Simulation);
+        row.before(w);
+        Heard heard;
+        w.addObserver(&heard);
+        runAction(w, action(row.action));
+        w.removeObserver(&heard);
+        EXPECT_EQ(heard.said, std::vector<QString>{row.expected(w)});
+    }
 }
 
 }  // namespace

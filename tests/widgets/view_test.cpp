@@ -696,9 +696,12 @@ TEST_F(View, AScreenReaderHearsEveryNewAnswer) {
         QTest::keyClicks(h1, QStringLiteral("-"));
     });
     ASSERT_EQ(fault.size(), 1u);
-    // -70 % of the flour gives no dough; the hydration in its four units follows the answer.
-    EXPECT_TRUE(fault[0].startsWith(QStringLiteral("Calcul impossible avec ces valeurs. ")));
-    EXPECT_TRUE(fault[0].contains(QStringLiteral("-70 % farine")));
+    // -70 % of the flour gives no dough: the fault is said alone, nothing of the hydration before
+    // it, and the box describes it; a second fault in the same words is not said again.
+    EXPECT_EQ(fault[0], QStringLiteral("Calcul impossible avec ces valeurs"));
+    EXPECT_EQ(h1->accessibleDescription(), fault[0]);
+    EXPECT_TRUE(heard([h1] { QTest::keyClicks(h1, QStringLiteral("0")); }).empty());  // -070
+    EXPECT_EQ(h1->accessibleDescription(), fault[0]);
     // F1 is heard once, on the focused box (this window's help handlers only record the move).
     w.Aide.setCaption(QStringLiteral("aide"));
     const auto help = heard([h1] { QTest::keyClick(h1, Qt::Key_F1); });
@@ -706,6 +709,58 @@ TEST_F(View, AScreenReaderHearsEveryNewAnswer) {
     EXPECT_EQ(help, std::vector<QString>{QStringLiteral("aide")});
     EXPECT_EQ(h1->accessibleDescription(), QStringLiteral("aide"));
     w.removeObserver(&told);
+}
+
+// The recipe dialog is heard as it changes: a refused field's message as it appears (with why
+// "Appliquer" waits), not again while it stays; the table's first row is current before the table
+// takes the focus. A menu opens with its first entry highlighted, which a screen reader hears.
+TEST_F(View, TheRecipeDialogAndMenusAreHeardAsTheyChange) {
+    QTest::keyClick(widget(w.H1), Qt::Key_R, Qt::ControlModifier);
+    auto* dialog = view->findChild<QDialog*>(QStringLiteral("recipeDialog"));
+    ASSERT_NE(dialog, nullptr);
+    auto* announcer =
+        dynamic_cast<Announcer*>(dialog->findChild<QWidget*>(QStringLiteral("annonce")));
+    ASSERT_NE(announcer, nullptr);
+    auto* pieces = dialog->findChild<QLineEdit*>(QStringLiteral("pieces"));
+    auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply"));
+    // The field's name, its message (in the locale's numbers), why "Appliquer" waits.
+    const auto said = [pieces] {
+        return QStringLiteral("Nombre de pâtons : ") + pieces->accessibleDescription() +
+               QStringLiteral(". ") + recipeApplyWaits();
+    };
+    const struct {
+        const char* typed;
+        bool heard;  // false: nothing new is announced
+    } steps[] = {
+        {"0", true},
+        {"00", false},  // the same message, still shown: not said again
+        {"6", false},
+        {"2.5", true},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.typed);
+        announcer->announce(QString());
+        pieces->selectAll();
+        QTest::keyClicks(pieces, QString::fromLatin1(step.typed));
+        EXPECT_EQ(announcer->text(), step.heard ? said() : QString());
+        EXPECT_EQ(apply->accessibleDescription().isEmpty(), apply->isEnabled());
+    }
+    pieces->selectAll();
+    QTest::keyClicks(pieces, QStringLiteral("6"));
+    QTest::mouseClick(apply, Qt::LeftButton);
+    auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("recipeTable"));
+    ASSERT_GT(table->rowCount(), 0);
+    EXPECT_EQ(table->currentRow(), 0);
+    EXPECT_TRUE(table->selectedItems().isEmpty());  // current, not shown selected
+
+    QMenu menu;
+    menu.addAction(QStringLiteral("grisé"))->setEnabled(false);
+    menu.addSeparator();
+    QAction* first = menu.addAction(QStringLiteral("première"));
+    menu.popup(QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu.activeAction() == first; }, 2000));
+    menu.close();
 }
 
 TEST_F(View, DisabledAndTightPlacesStayReadable) {
