@@ -51,6 +51,7 @@ class ActionController : public QObject, private ViewActions {
     std::optional<QByteArray> savedCalculation() const;
     // A dialog beside the window, where it hides none of the sentence, and on the screen.
     void placeDialog(QDialog* dialog, QSize size);
+    void showDialog(QDialog* dialog, QSize size);  // placed, shown and active
 
     void print() override;
     void openRecipe() override;

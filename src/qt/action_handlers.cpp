@@ -50,10 +50,7 @@ void ActionController::openRecipe() {
         recipe_ = new RecipeDialog(model_, &view_);
     }
     recipe_->load();
-    placeDialog(recipe_, recipe_->naturalSize());
-    recipe_->show();
-    recipe_->raise();
-    recipe_->activateWindow();
+    showDialog(recipe_, recipe_->naturalSize());
     recipe_->focusFirstField();
 }
 
@@ -65,11 +62,15 @@ void ActionController::openBaseTemperature() {
         base_ = new BaseDialog(model_, &view_);
     }
     base_->load();
-    placeDialog(base_, base_->sizeHint());
-    base_->show();
-    base_->raise();
-    base_->activateWindow();
+    showDialog(base_, base_->sizeHint());
     base_->load();  // the first field focused and selected, now that the dialog is shown
+}
+
+void ActionController::showDialog(QDialog* dialog, QSize size) {
+    placeDialog(dialog, size);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void ActionController::placeDialog(QDialog* dialog, QSize size) {
