@@ -1,6 +1,7 @@
 #include "qt/base_dialog.h"
 
 #include "guidance/base_text.h"
+#include "qt/widgets.h"
 #include "wiring/base_apply.h"
 
 #include <QDialogButtonBox>
@@ -29,6 +30,7 @@ BaseDialog::BaseDialog(Window& model, QWidget* parent) : QDialog(parent), model_
         fields_[i].edit->setObjectName(QString::fromUtf16(names[i]));
         connect(fields_[i].edit, &QLineEdit::textChanged, this, [this] { refresh(); });
     }
+    announcer_ = new Announcer(this);
     result_ = new QLabel(this);
     result_->setObjectName(QStringLiteral("water"));
     result_->setWordWrap(true);
@@ -80,10 +82,20 @@ void BaseDialog::load() {
 
 void BaseDialog::refresh() {
     const BaseCheck check = checkBase(request(), model_.locale());
+    QStringList appeared;  // heard as they appear, not only when the baker comes back
     for (BaseField f : baseFields) {
         const Field& field = fields_[std::size_t(f)];
-        field.message->setText(check.problem(f));
-        field.edit->setAccessibleDescription(check.problem(f));
+        // A field not yet typed in waits without a message; "Appliquer" waits with it.
+        const QString problem =
+            field.edit->text().trimmed().isEmpty() ? QString() : check.problem(f);
+        if (!problem.isEmpty() && field.message->text() != problem) {
+            appeared << field.edit->accessibleName() + QStringLiteral(" : ") + problem;
+        }
+        field.message->setText(problem);
+        field.edit->setAccessibleDescription(problem);
+    }
+    if (!appeared.isEmpty()) {
+        announcer_->announce(appeared.join(QStringLiteral(". ")));
     }
     QString text;
     if (check.result) {

@@ -18,6 +18,8 @@ class QPushButton;
 
 namespace fournil::qt {
 
+class Announcer;
+
 class BaseDialog : public QDialog {
   public:
     BaseDialog(Window& model, QWidget* parent);
@@ -40,6 +42,7 @@ class BaseDialog : public QDialog {
     std::array<Field, baseFields.size()> fields_{};
     QLabel* result_ = nullptr;
     QPushButton* apply_ = nullptr;
+    Announcer* announcer_ = nullptr;
 };
 
 }  // namespace fournil::qt
