@@ -27,4 +27,8 @@ void ScaledStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
                               text, role);
 }
 
+void ScaledStyle::keepScale() {
+    scale_ = [scale = scale_()] { return scale; };
+}
+
 }  // namespace fournil::qt

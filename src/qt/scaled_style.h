@@ -17,6 +17,8 @@ class ScaledStyle : public QProxyStyle {
   public:
     // `scale` gives the view's scale as it stands.
     explicit ScaledStyle(std::function<double()> scale);
+    // Keeps the scale as it stands: the view that gave it is going away, its widgets after it.
+    void keepScale();
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override;
     void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,

@@ -90,6 +90,7 @@ FournilView::~FournilView() {
     disconnect(focusForwarding_);
     qApp->removeEventFilter(this);
     model_.removeObserver(this);
+    style_->keepScale();
 }
 
 void FournilView::buildTabOrder() {
