@@ -30,6 +30,8 @@ struct Request {
     std::optional<RecipeRequest> recipe;
     // A value the window would repair is refused, unless repairs are asked for.
     bool repair = false;
+    // The units of a kept calculation: one its mode does not show is passed over, not refused.
+    bool kept = false;
 };
 
 // One value repaired by the window as it would be in the window, in French.
@@ -51,6 +53,8 @@ class Calculator {
     // the window would repair while repairs are not asked for. Returns the values repaired.
     std::vector<Repair> run(const Request& request);
     const Window& window() const { return *window_; }
+    // A recipe kept with the calculation, put back as resuming it would: the dough stays.
+    void keepRecipe(const RecipeInputs& recipe);
     const QLocale& locale() const { return locale_; }
 
   private:
