@@ -1,5 +1,7 @@
 #include "qt/action_controller.h"
 
+#include "qt/notebook_dialog.h"
+#include "qt/placement.h"
 #include "qt/platform_qt.h"
 #include "qt/recipe_card.h"
 #include "qt/recipe_dialog.h"
@@ -43,27 +45,29 @@ void ActionController::openRecipe() {
         recipe_ = new RecipeDialog(model_, &view_);
     }
     recipe_->load();
-    // Beside the window, where it hides none of the sentence, and on the screen.
-    const QRect frame = view_.frameGeometry();
-    recipe_->adjustSize();
-    QPoint at(frame.right() + 8, frame.top());
-    if (const QScreen* screen = view_.screen()) {
-        const QRect area = screen->availableGeometry();
-        if (at.x() + recipe_->width() > area.right()) {
-            at.setX(std::max(area.left(), frame.left() - recipe_->width() - 8));
-        }
-        at.setY(std::clamp(at.y(), area.top(),
-                           std::max(area.top(), area.bottom() - recipe_->height())));
-    }
-    recipe_->move(at);
-    recipe_->show();
-    recipe_->raise();
-    recipe_->activateWindow();
+    showBeside(*recipe_, view_);
 }
 
 void ActionController::resume() {
     if (const auto saved = savedCalculation()) {
         resumeCalculation(model_, *saved);
+    }
+}
+
+void ActionController::setNotebook(SharedNotebook* notebook) {
+    delete notebook_;
+    notebook_ = notebook != nullptr ? new NotebookActions(model_, view_, *notebook) : nullptr;
+}
+
+void ActionController::saveToNotebook() {
+    if (notebook_ != nullptr) {
+        notebook_->save();
+    }
+}
+
+void ActionController::openNotebook() {
+    if (notebook_ != nullptr) {
+        notebook_->open();
     }
 }
 

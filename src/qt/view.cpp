@@ -128,6 +128,10 @@ void FournilView::setCalculationStore(CalculationStore* store) {
     controller_->setCalculationStore(store);
 }
 
+void FournilView::setNotebook(SharedNotebook* notebook) {
+    controller_->setNotebook(notebook);
+}
+
 void FournilView::closeEvent(QCloseEvent* event) {
     if (CalculationStore* store = controller_->calculationStore()) {
         store->save(saveCalculation(model_));

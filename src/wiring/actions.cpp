@@ -72,6 +72,8 @@ const Action table[] = {
     {ActionId::NewCalculation, u"newCalculation", u"Nouveau calcul",   {u"Ctrl+N"}, {K::New},  nullptr, newCalculation},
     {ActionId::Resume,         u"resume",         u"Reprendre le dernier calcul", {}, {}, nullptr, nullptr, &V::resume},
     {ActionId::Recipe,         u"recipe",         u"Recette complète…", {u"Ctrl+R"}, {}, canMakeRecipe, nullptr, &V::openRecipe},
+    {ActionId::SaveToNotebook, u"saveToNotebook", u"Enregistrer dans le carnet…", {u"Ctrl+S"}, {}, nullptr, nullptr, &V::saveToNotebook, true},
+    {ActionId::OpenNotebook,   u"openNotebook",   u"Carnet…",          {u"Ctrl+O"}, {},        nullptr, nullptr, &V::openNotebook},
     {ActionId::Print,          u"print",          u"Imprimer…",        {u"Ctrl+P"}, {K::Print}, nullptr, nullptr, &V::print},
     {ActionId::ZoomIn,         u"zoomIn",         u"Agrandir",         {u"Ctrl++", u"Ctrl+="}, {K::ZoomIn}, nullptr, nullptr, &V::zoomIn, true},
     {ActionId::ZoomOut,        u"zoomOut",        u"Réduire",          {u"Ctrl+-"}, {K::ZoomOut}, nullptr, nullptr, &V::zoomOut},

@@ -33,6 +33,8 @@ enum class ActionId {
     Close,
     Help,
     Recipe,
+    SaveToNotebook,
+    OpenNotebook,
 };
 
 // The platform's own keys for an action, as Qt names them (QKeySequence::StandardKey); this
@@ -45,6 +47,8 @@ class ViewActions {
     virtual void print() = 0;
     virtual void openRecipe() = 0;
     virtual void resume() = 0;
+    virtual void saveToNotebook() = 0;
+    virtual void openNotebook() = 0;
     virtual void zoomIn() = 0;
     virtual void zoomOut() = 0;
     virtual void zoomReset() = 0;
@@ -79,6 +83,5 @@ bool actionEnabled(const Window& w, const Action& action);
 QString whyDisabled(const Window& w, const Action& action);
 // Runs the action's effect on the model, when it has one and is enabled.
 void runAction(Window& w, const Action& action);
-
 
 }  // namespace fournil
