@@ -44,19 +44,20 @@ std::optional<QByteArray> NotebookCalculationStore::load() {
     return last ? std::optional(calculationBytes(*last)) : std::nullopt;
 }
 
-void NotebookCalculationStore::save(const QByteArray& bytes) {
+QString NotebookCalculationStore::save(const QByteArray& bytes) {
     saveError_.clear();
     const std::optional<KeptCalculation> kept = readCalculation(bytes);
     Notebook* notebook = notebook_.get();
     if (!kept) {
-        return;
+        return saveError_;
     }
     if (notebook == nullptr) {
         saveError_ = notebook_.failure();
-        return;
+    } else {
+        migrate(*notebook);
+        saveError_ = notebook->setLast(*kept).error;
     }
-    migrate(*notebook);
-    saveError_ = notebook->setLast(*kept).error;
+    return saveError_;
 }
 
 }  // namespace fournil

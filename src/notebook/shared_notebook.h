@@ -35,7 +35,7 @@ class NotebookCalculationStore : public CalculationStore {
     NotebookCalculationStore(SharedNotebook& notebook, CalculationStore& older)
         : notebook_(notebook), older_(older) {}
     std::optional<QByteArray> load() override;
-    void save(const QByteArray& bytes) override;
+    QString save(const QByteArray& bytes) override;
     // Why the last save failed; empty when it was kept.
     const QString& saveError() const { return saveError_; }
 

@@ -7,10 +7,16 @@
 #include "qt/view.h"
 #include "wiring/actions.h"
 
+#include "qt/platform_qt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +107,38 @@ TEST_F(NotebookWindow, OpensByKeyboardAsOneUndoableStep) {
     EXPECT_FALSE(dialog->isVisible());
     runAction(w, action(ActionId::Undo));
     EXPECT_EQ(w.Q1.text(), before);
+}
+
+// The last calculation cannot be kept (its folder would be inside a file): the window says so, may
+// try again, and closes when told to close anyway.
+TEST_F(NotebookWindow, AFailedSaveIsSaidBeforeClosing) {
+    FileCalculationStore nowhere(path + QStringLiteral("/dans/un/fichier.json"));
+    view.setCalculationStore(&nowhere);
+    QStringList said;
+    // Polls for the box while the window closes; the timer ends with the test.
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->property("answered").toBool()) {
+            return;
+        }
+        box->setProperty("answered", true);
+        said << box->text();
+        const QString wanted =
+            said.size() == 1 ? QStringLiteral("&Réessayer") : QStringLiteral("&Fermer quand même");
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text() == wanted) {
+                b->click();
+            }
+        }
+    });
+    poll.start();
+    view.close();
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_TRUE(said.front().startsWith(u"Le dernier calcul n'a pas pu être gardé : "))
+        << said.front().toStdString();
+    EXPECT_FALSE(view.isVisible());
 }
 
 }  // namespace
