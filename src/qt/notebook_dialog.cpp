@@ -7,7 +7,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -41,7 +41,10 @@ NotebookDialog::NotebookDialog(Window& model, Notebook& notebook, QWidget* paren
     search_->setPlaceholderText(QStringLiteral("Rechercher (nom ou notes)"));
     auto* label = new QLabel(QStringLiteral("&Rechercher :"), this);
     label->setBuddy(search_);
-    list_ = new QListWidget(this);
+    list_ = new QListView(this);
+    list_->setModel(&entries_);
+    list_->setUniformItemSizes(true);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setObjectName(QStringLiteral("entrees"));
     list_->setAccessibleName(QStringLiteral("Entrées du carnet"));
     list_->setMinimumWidth(420);
@@ -59,8 +62,9 @@ NotebookDialog::NotebookDialog(Window& model, Notebook& notebook, QWidget* paren
     layout->addWidget(list_);
     layout->addWidget(buttons);
     connect(search_, &QLineEdit::textChanged, this, &NotebookDialog::filter);
-    connect(list_, &QListWidget::itemActivated, this, &NotebookDialog::openCurrent);
-    connect(list_, &QListWidget::currentRowChanged, this, &NotebookDialog::updateButtons);
+    connect(list_, &QListView::activated, this, &NotebookDialog::openCurrent);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &NotebookDialog::updateButtons);
     connect(open_, &QPushButton::clicked, this, &NotebookDialog::openCurrent);
     connect(rename_, &QPushButton::clicked, this, &NotebookDialog::renameCurrent);
     connect(duplicate_, &QPushButton::clicked, this, &NotebookDialog::duplicateCurrent);
@@ -72,13 +76,9 @@ NotebookDialog::NotebookDialog(Window& model, Notebook& notebook, QWidget* paren
         auto* shortcut =
             new QShortcut(QKeySequence(key), search_, nullptr, nullptr, Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, key] {
-            const int step = key == Qt::Key_Down ? 1 : -1;
-            for (int row = list_->currentRow() + step; row >= 0 && row < list_->count();
-                 row += step) {
-                if (!list_->item(row)->isHidden()) {
-                    list_->setCurrentRow(row);
-                    break;
-                }
+            const int row = list_->currentIndex().row() + (key == Qt::Key_Down ? 1 : -1);
+            if (row >= 0 && row < entries_.rowCount()) {
+                list_->setCurrentIndex(entries_.index(row));
             }
         });
     }
@@ -86,38 +86,55 @@ NotebookDialog::NotebookDialog(Window& model, Notebook& notebook, QWidget* paren
 }
 
 void NotebookDialog::reload() {
-    entries_ = notebook_.entries();
-    keys_.clear();
-    list_->clear();
-    for (const NotebookEntry& e : entries_) {
-        keys_.push_back(searchKey(e.name + u' ' + e.notes));
-        auto* item = new QListWidgetItem(itemText(e), list_);
-        item->setToolTip(e.notes);
-    }
+    entries_.setEntries(notebook_.entries());
     filter();
 }
 
 void NotebookDialog::filter() {
-    const QString key = searchKey(search_->text().trimmed());
-    int first = -1;
-    list_->setUpdatesEnabled(false);
-    for (std::size_t i = 0; i < keys_.size(); ++i) {
-        const bool shown = keys_[i].contains(key);
-        list_->item(int(i))->setHidden(!shown);
-        first = first < 0 && shown ? int(i) : first;
-    }
-    list_->setUpdatesEnabled(true);
-    const QListWidgetItem* current = list_->currentItem();
-    if (current == nullptr || current->isHidden()) {
-        list_->setCurrentRow(first);
-    }
+    entries_.filter(search_->text().trimmed());
+    list_->setCurrentIndex(entries_.index(0));
     updateButtons();
 }
 
 const NotebookEntry* NotebookDialog::current() const {
-    const int row = list_->currentRow();
-    const bool shown = row >= 0 && !list_->item(row)->isHidden();
-    return shown ? &entries_[std::size_t(row)] : nullptr;
+    const QModelIndex at = list_->currentIndex();
+    return at.isValid() ? &entries_.entry(at.row()) : nullptr;
+}
+
+void EntryList::setEntries(std::vector<NotebookEntry> entries) {
+    entries_ = std::move(entries);
+    keys_.clear();
+    keys_.reserve(entries_.size());
+    for (const NotebookEntry& e : entries_) {
+        keys_.push_back(searchKey(e.name + u' ' + e.notes));
+    }
+}
+
+void EntryList::filter(const QString& text) {
+    const QString key = searchKey(text);
+    beginResetModel();
+    shown_.clear();
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+        if (keys_[i].contains(key)) {
+            shown_.push_back(i);
+        }
+    }
+    endResetModel();
+}
+
+int EntryList::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(shown_.size());
+}
+
+QVariant EntryList::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const NotebookEntry& e = entry(index.row());
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        return itemText(e);
+    }
+    return role == Qt::ToolTipRole ? QVariant(e.notes) : QVariant();
 }
 
 void NotebookDialog::updateButtons() {

@@ -8,15 +8,34 @@
 #include "notebook/shared_notebook.h"
 #include "window/window.h"
 
+#include <QAbstractListModel>
 #include <QDialog>
 
 #include <vector>
 
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace fournil::qt {
+
+// The entries that hold what is searched, their texts made only when shown: 10,000 entries list
+// and filter within a keystroke.
+class EntryList : public QAbstractListModel {
+  public:
+    using QAbstractListModel::QAbstractListModel;
+    void setEntries(std::vector<NotebookEntry> entries);
+    // Keeps the entries whose name or notes hold the text, without regard to case or accents.
+    void filter(const QString& text);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    const NotebookEntry& entry(int row) const { return entries_[shown_[std::size_t(row)]]; }
+
+  private:
+    std::vector<NotebookEntry> entries_;
+    std::vector<QString> keys_;  // each entry's name and notes as a search sees them
+    std::vector<std::size_t> shown_;
+};
 
 class NotebookDialog : public QDialog {
   public:
@@ -37,11 +56,10 @@ class NotebookDialog : public QDialog {
 
     Window& model_;
     Notebook& notebook_;
-    std::vector<NotebookEntry> entries_;
-    std::vector<QString> keys_;           // each entry's name and notes as a search sees them
+    EntryList entries_;
     std::vector<NotebookEntry> removed_;  // undone in reverse while the list is open
     QLineEdit* search_ = nullptr;
-    QListWidget* list_ = nullptr;
+    QListView* list_ = nullptr;
     QPushButton *open_ = nullptr, *rename_ = nullptr, *duplicate_ = nullptr, *remove_ = nullptr,
                 *undo_ = nullptr;
 };

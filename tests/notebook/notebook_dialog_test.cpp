@@ -12,7 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,16 +54,15 @@ class NotebookWindow : public ::testing::Test {
         ASSERT_NE(dialog, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
         search = dialog->findChild<QLineEdit*>(QStringLiteral("recherche"));
-        list = dialog->findChild<QListWidget*>(QStringLiteral("entrees"));
+        list = dialog->findChild<QListView*>(QStringLiteral("entrees"));
         ASSERT_TRUE(search && list);
     }
 
     QStringList shown() const {
         QStringList names;
-        for (int i = 0; i < list->count(); ++i) {
-            if (!list->item(i)->isHidden()) {
-                names << list->item(i)->text().section(u'\n', 0, 0);
-            }
+        const QAbstractItemModel* model = list->model();
+        for (int i = 0; i < model->rowCount(); ++i) {
+            names << model->index(i, 0).data().toString().section(u'\n', 0, 0);
         }
         return names;
     }
@@ -77,7 +76,7 @@ class NotebookWindow : public ::testing::Test {
     NotebookActions actions{w, view, shared};
     NotebookDialog* dialog = nullptr;
     QLineEdit* search = nullptr;
-    QListWidget* list = nullptr;
+    QListView* list = nullptr;
 };
 
 TEST_F(NotebookWindow, FiltersOnNamesAndNotesWithoutCaseOrAccents) {
