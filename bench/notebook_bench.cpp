@@ -99,14 +99,3 @@ BENCHMARK(FilterKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace fournil
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

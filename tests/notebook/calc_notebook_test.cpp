@@ -1,6 +1,7 @@
 // fournil-calc and the notebook, through the real program on a real file: imports that are all
 // or nothing even when killed or run side by side, and an export that comes back identical.
 
+#include "notebook/sqlite_query.h"
 #include "qstring_printer.h"
 
 #include <QProcess>
@@ -43,18 +44,7 @@ class CalcNotebook : public testing::Test {
                 QString::fromUtf8(p->readAllStandardError())};
     }
     QString query(const QString& statement) {
-        QString result;
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(notebook);
-            db.open();
-            QSqlQuery q(db);
-            q.exec(statement);
-            result = q.next() ? q.value(0).toString() : QString();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
-        return result;
+        return queryFile(notebook, statement);
     }
     void importThreeDoughs() {
         const Ran r = calc({QStringLiteral("--carnet-importer"), QStringLiteral("-")}, threeDoughs);

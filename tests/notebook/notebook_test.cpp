@@ -2,6 +2,7 @@
 // can be untrustworthy.
 
 #include "notebook/notebook.h"
+#include "notebook/sqlite_query.h"
 #include "qstring_printer.h"
 
 #include <QDir>
@@ -36,17 +37,7 @@ NotebookEntry campagne() {
 }
 
 QString sql(const QString& path, const QString& statement) {
-    QString result;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("t"));
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery q(db);
-        q.exec(statement);
-        result = q.next() ? q.value(0).toString() : QString();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("t"));
-    return result;
+    return queryFile(path, statement);
 }
 
 QByteArray bytesOf(const QString& path) {
