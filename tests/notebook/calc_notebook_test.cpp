@@ -4,6 +4,7 @@
 #include "notebook/sqlite_query.h"
 #include "qstring_printer.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -43,9 +44,7 @@ class CalcNotebook : public testing::Test {
         return {p->exitCode(), QString::fromUtf8(p->readAllStandardOutput()),
                 QString::fromUtf8(p->readAllStandardError())};
     }
-    QString query(const QString& statement) {
-        return queryFile(notebook, statement);
-    }
+    QString query(const QString& statement) { return queryFile(notebook, statement); }
     void importThreeDoughs() {
         const Ran r = calc({QStringLiteral("--carnet-importer"), QStringLiteral("-")}, threeDoughs);
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
@@ -182,20 +181,30 @@ TEST_F(CalcNotebook, TwoImportsAtOnceKeepEveryEntry) {
 }
 
 TEST_F(CalcNotebook, AKilledImportLeavesNoneOrAll) {
-    importThreeDoughs();
-    constexpr int count = 20000;
-    std::unique_ptr<QProcess> p(
-        start({QStringLiteral("--carnet-importer"), QStringLiteral("-")}, manyRows("K", count)));
-    // Killed while it reads, computes or writes: whichever, never half of it.
-    p->waitForFinished(400);
-    ::kill(pid_t(p->processId()), SIGKILL);
-    p->waitForFinished();
-    EXPECT_EQ(query(QStringLiteral("PRAGMA integrity_check")), u"ok");
-    EXPECT_EQ(query(QStringLiteral("PRAGMA journal_mode")), u"wal");
-    EXPECT_EQ(query(QStringLiteral("PRAGMA user_version")), u"1");
-    const int kept =
-        query(QStringLiteral("SELECT count(*) FROM entries WHERE kind = 'nom'")).toInt();
-    EXPECT_TRUE(kept == 3 || kept == 3 + count) << kept;
+    constexpr int count = 10000;
+    const QByteArray rows = manyRows("K", count);
+    // The time of a whole import, to kill others while they read, compute and write.
+    notebook = dir.filePath(QStringLiteral("mesure.sqlite"));
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_EQ(calc({QStringLiteral("--carnet-importer"), QStringLiteral("-")}, rows).status, 0);
+    const qint64 whole = clock.elapsed();
+    for (const double fraction : {0.3, 0.8, 0.9, 0.95}) {
+        SCOPED_TRACE(fraction);
+        notebook = dir.filePath(QStringLiteral("tue-%1.sqlite").arg(fraction));
+        importThreeDoughs();
+        std::unique_ptr<QProcess> p(
+            start({QStringLiteral("--carnet-importer"), QStringLiteral("-")}, rows));
+        p->waitForFinished(int(double(whole) * fraction));
+        ::kill(pid_t(p->processId()), SIGKILL);
+        p->waitForFinished();
+        EXPECT_EQ(query(QStringLiteral("PRAGMA integrity_check")), u"ok");
+        EXPECT_EQ(query(QStringLiteral("PRAGMA journal_mode")), u"wal");
+        EXPECT_EQ(query(QStringLiteral("PRAGMA user_version")), u"1");
+        const int kept =
+            query(QStringLiteral("SELECT count(*) FROM entries WHERE kind = 'nom'")).toInt();
+        EXPECT_TRUE(kept == 3 || kept == 3 + count) << kept;
+    }
 }
 
 }  // namespace
