@@ -24,8 +24,12 @@ bool knownColumn(const QString& column) {
     return false;
 }
 
-// A batch's header as the rows are read: the settings' columns by their plain word, the values'
-// as they came; a UsageError for a column that names nothing or is named twice.
+}  // namespace
+
+QStringList labelColumns() {
+    return {QStringLiteral("nom"), QStringLiteral("notes")};
+}
+
 QStringList batchColumns(const QStringList& header) {
     if (!header.contains(QStringLiteral("mode"))) {
         throw UsageError(QStringLiteral("l'en-tête du fichier CSV doit nommer la colonne mode"));
@@ -33,10 +37,11 @@ QStringList batchColumns(const QStringList& header) {
     QStringList columns, plain, twice;
     for (const QString& column : header) {
         const QString name = plainWord(column);
-        const bool setting = settingColumns().contains(name);
+        const bool setting = settingColumns().contains(name) || labelColumns().contains(name);
         if (!setting && !knownColumn(column)) {
-            throw UsageError(QStringLiteral("colonne inconnue « %1 » ; les colonnes sont : %2")
-                                 .arg(column, joined(settingColumns() + allBoxNames())));
+            throw UsageError(
+                QStringLiteral("colonne inconnue « %1 » ; les colonnes sont : %2")
+                    .arg(column, joined(settingColumns() + labelColumns() + allBoxNames())));
         }
         if (plain.contains(name) && !twice.contains(column)) {
             twice << column;
@@ -51,7 +56,10 @@ QStringList batchColumns(const QStringList& header) {
     return columns;
 }
 
-// A cell of a setting's column into the request; false for a value's column.
+namespace {
+
+// A cell of a setting's column into the request (a label's is only echoed); false for a value's
+// column.
 bool takeSetting(Request& request, const QString& column, const QString& cell) {
     if (column == u"masse") {
         request.massUnit = massUnitNamed(cell);
@@ -59,6 +67,8 @@ bool takeSetting(Request& request, const QString& column, const QString& cell) {
         request.hydrationUnit1 = hydrationUnitNamed(cell);
     } else if (column == u"unite2") {
         request.hydrationUnit2 = hydrationUnitNamed(cell);
+    } else if (labelColumns().contains(column)) {
+        return true;
     } else if (const auto field = recipeFieldNamed(column)) {
         RecipeRequest& r = request.recipe ? *request.recipe : request.recipe.emplace();
         r[*field] = cell;
@@ -71,7 +81,8 @@ bool takeSetting(Request& request, const QString& column, const QString& cell) {
     return true;
 }
 
-// A row of a batch as a request: the mode, the units, then the values left to right.
+}  // namespace
+
 Request requestOf(const QStringList& columns, const QStringList& cells) {
     if (cells.size() != columns.size()) {
         throw UsageError(
@@ -96,6 +107,8 @@ Request requestOf(const QStringList& columns, const QStringList& cells) {
     }
     return request;
 }
+
+namespace {
 
 struct Batch {
     const Format& format;

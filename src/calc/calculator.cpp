@@ -37,8 +37,12 @@ QStringList nameList(const std::vector<NamedBox>& boxes) {
     return list;
 }
 
-void clickUnit(OptionButton& button, const QString& option, const QString& word) {
-    if (!button.reachable() || !button.container()->reachable()) {
+void clickUnit(OptionButton& button, const QString& option, const QString& word, bool kept) {
+    const bool shown = button.reachable() && button.container()->reachable();
+    if (!shown && kept) {
+        return;  // as resuming it in the window passes it over
+    }
+    if (!shown) {
         throw UsageError(QStringLiteral("%1 %2 : ce mode n'a pas cette unité").arg(option, word));
     }
     userClick(button);
@@ -48,15 +52,17 @@ void clickSettings(Window& w, const Request& request) {
     userClick(w.optionL(int(request.mode)));
     if (request.massUnit != 0) {
         clickUnit(massButton(w, MassUnit(request.massUnit)), QStringLiteral("--masse"),
-                  massUnitWords()[request.massUnit - 1]);
+                  massUnitWords()[request.massUnit - 1], request.kept);
     }
     if (request.hydrationUnit1 != 0) {
         clickUnit(hydrationButton(w, HydrationGroup::First, HydrationUnit(request.hydrationUnit1)),
-                  QStringLiteral("--unite1"), hydrationUnitWords()[request.hydrationUnit1 - 1]);
+                  QStringLiteral("--unite1"), hydrationUnitWords()[request.hydrationUnit1 - 1],
+                  request.kept);
     }
     if (request.hydrationUnit2 != 0) {
         clickUnit(hydrationButton(w, HydrationGroup::Second, HydrationUnit(request.hydrationUnit2)),
-                  QStringLiteral("--unite2"), hydrationUnitWords()[request.hydrationUnit2 - 1]);
+                  QStringLiteral("--unite2"), hydrationUnitWords()[request.hydrationUnit2 - 1],
+                  request.kept);
     }
 }
 
@@ -141,8 +147,10 @@ void Calculator::prepare(const Request& request) {
     // The state that leaves is kept for the next calculation of the same mode and units, so that a
     // long CSV file clicks each of them once.
     Window& w = *window_;
-    const int key = ((int(request.mode) * 4 + request.massUnit) * 5 + request.hydrationUnit1) * 5 +
-                    request.hydrationUnit2;
+    const int unitsKey =
+        ((int(request.mode) * 4 + request.massUnit) * 5 + request.hydrationUnit1) * 5 +
+        request.hydrationUnit2;
+    const int key = unitsKey * 2 + (request.kept ? 1 : 0);
     auto& prepared = machine_->prepared;
     auto found = prepared.find(key);
     if (found == prepared.end()) {
@@ -224,6 +232,12 @@ void Calculator::typeBase(const BaseRequest& base, const std::vector<NamedBox>& 
     asked.mode = Mode::WaterTemperature;
     typeValue(*target, unroundedText(check.result->water, locale_), asked, repairs);
     window_->setBaseTerms(BaseTerms{base.texts});
+}
+
+void Calculator::keepRecipe(const RecipeInputs& recipe) {
+    if (recipeApplies(*window_)) {
+        window_->setRecipe(recipe);
+    }
 }
 
 void Calculator::makeRecipe(const RecipeRequest& recipe) {

@@ -33,6 +33,8 @@ struct Request {
     bool repair = false;
     // The water's temperature worked out from the base temperature, typed before the values.
     std::optional<BaseRequest> base;
+    // The units of a kept calculation: one its mode does not show is passed over, not refused.
+    bool kept = false;
 };
 
 // One value repaired by the window as it would be in the window, in French.
@@ -54,6 +56,8 @@ class Calculator {
     // the window would repair while repairs are not asked for. Returns the values repaired.
     std::vector<Repair> run(const Request& request);
     const Window& window() const { return *window_; }
+    // A recipe kept with the calculation, put back as resuming it would: the dough stays.
+    void keepRecipe(const RecipeInputs& recipe);
     const QLocale& locale() const { return locale_; }
 
   private:

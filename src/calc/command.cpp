@@ -4,6 +4,7 @@
 #include "calc/calculator.h"
 #include "calc/csv.h"
 #include "calc/formats.h"
+#include "calc/notebook_command.h"
 #include "calc/options.h"
 #include "guidance/base_text.h"
 
@@ -37,25 +38,7 @@ int single(const Options& o, const QLocale& locale, const Streams& io) {
             QStringLiteral("--mode N manque ; les modes vont %1 (voir --help)").arg(modeRange()));
     }
     Calculator calculator(locale);
-    Answered a;
-    a.repairs = calculator.run(o.request);
-    for (const Repair& r : a.repairs) {
-        say(io, r.line());
-    }
-    const Window& w = calculator.window();
-    a.window = &w;
-    const auto base = baseInUse(w);
-    a.cells = QStringList{QString::number(int(o.request.mode)), massUnitShown(w),
-                          hydrationUnitShown(w, 1), hydrationUnitShown(w, 2)};
-    QStringList columns = settingColumns().mid(0, 4);
-    for (BaseField f : baseFields) {
-        columns << QString(baseWord(f)).replace(u'-', u'_');
-        const auto term = base ? base->terms[std::size_t(f)] : std::nullopt;
-        a.cells << (term ? locale.toString(*term) : QString());
-    }
-    const Format& format = o.format != nullptr ? *o.format : textFormat();
-    write(io, format.header(columns, false) + format.write(a, false));
-    return answerFailed(w) ? impossible : answered;
+    return answerOne(calculator, o.request, o.format, io);
 }
 
 int run(const QStringList& arguments, const Streams& io, const QLocale& userLocale) {
@@ -68,6 +51,9 @@ int run(const QStringList& arguments, const Streams& io, const QLocale& userLoca
     if (o.version) {
         write(io, QStringLiteral("fournil-calc " FOURNIL_VERSION "\n"));
         return answered;
+    }
+    if (o.notebook || o.importFrom || o.exportNotebook) {
+        return notebookCommand(o, locale, io);
     }
     if (!o.csv) {
         return single(o, locale, io);
@@ -82,6 +68,32 @@ int run(const QStringList& arguments, const Streams& io, const QLocale& userLoca
 }
 
 }  // namespace
+
+int answerOne(Calculator& calculator, const Request& request, const Format* format,
+              const Streams& io, const std::optional<RecipeInputs>& keptRecipe) {
+    Answered a;
+    a.repairs = calculator.run(request);
+    for (const Repair& r : a.repairs) {
+        say(io, r.line());
+    }
+    if (keptRecipe) {
+        calculator.keepRecipe(*keptRecipe);
+    }
+    const Window& w = calculator.window();
+    a.window = &w;
+    a.cells = QStringList{QString::number(int(request.mode)), massUnitShown(w),
+                          hydrationUnitShown(w, 1), hydrationUnitShown(w, 2)};
+    QStringList columns = settingColumns().mid(0, 4);
+    const auto base = baseInUse(w);
+    for (BaseField f : baseFields) {
+        columns << QString(baseWord(f)).replace(u'-', u'_');
+        const auto term = base ? base->terms[std::size_t(f)] : std::nullopt;
+        a.cells << (term ? w.locale().toString(*term) : QString());
+    }
+    const Format& shown = format != nullptr ? *format : textFormat();
+    write(io, shown.header(columns, false) + shown.write(a, false));
+    return answerFailed(w) ? impossible : answered;
+}
 
 std::unique_ptr<Input> bytesInput(QByteArray bytes, qint64 chunk) {
     return std::make_unique<BytesInput>(std::move(bytes), chunk);

@@ -40,13 +40,13 @@ QString defused(const QString& cell) {
     return cell;
 }
 
-QString csvRecord(const QStringList& fields) {
+QString csvRecord(const QStringList& fields, bool defuse) {
     QString out;
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0) {
             out += u',';
         }
-        out += quoted(defused(fields[i]));
+        out += quoted(defuse ? defused(fields[i]) : fields[i]);
     }
     return out + QStringLiteral("\r\n");
 }

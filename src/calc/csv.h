@@ -17,7 +17,7 @@ namespace fournil::calc {
 
 // A field of an answer file: an echoed cell that a spreadsheet would run as a formula is written
 // with a leading apostrophe.
-QString csvRecord(const QStringList& fields);  // with its CRLF
+QString csvRecord(const QStringList& fields, bool defuse = true);  // with its CRLF
 QString defused(const QString& cell);
 
 struct CsvBounds {

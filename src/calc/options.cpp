@@ -14,6 +14,7 @@ struct Option {
     const char16_t* help;      // one line or more; %1 the range of the modes, %2 and %3 the
                                // recipe's bounds
     void (*take)(Options& o, const QString& value);
+    bool optional = false;  // the argument may be left out (the next word is an option)
 };
 
 template <BaseField F>
@@ -26,6 +27,7 @@ template <RecipeField F>
 void takeRecipe(Options& o, const QString& value) {
     RecipeRequest& r = o.request.recipe ? *o.request.recipe : o.request.recipe.emplace();
     r[F] = value;
+    o.recipeGiven.push_back(F);
 }
 
 // clang-format off
@@ -75,6 +77,18 @@ const auto options = std::to_array<Option>({
                            u"l'en-tête nomme mode, masse, unite1, unite2, pieces, poids, sel,\n"
                            u"levure et les valeurs",
      [](Options& o, const QString& v) { o.csv = v; }},
+    {u"--carnet", u"[NOM]", u"sans NOM, les noms du carnet, un par ligne ; avec NOM, le calcul\n"
+                            u"de ce nom (--pieces, --poids, --sel, --levure changent sa recette)",
+     [](Options& o, const QString& v) { o.notebook = v; }, true},
+    {u"--carnet-importer", u"FICHIER", u"ajoute au carnet les lignes d'un fichier CSV (- : l'entrée\n"
+                                       u"standard) qui nomme les colonnes nom, notes et celles de\n"
+                                       u"--csv ; toutes ou aucune",
+     [](Options& o, const QString& v) { o.importFrom = v; }},
+    {u"--remplacer", nullptr, u"--carnet-importer remplace une entrée du même nom",
+     [](Options& o, const QString&) { o.replace = true; }},
+    {u"--carnet-exporter", nullptr, u"écrit le carnet en CSV, tel que --carnet-importer le reprend\n"
+                                    u"et que --csv le calcule",
+     [](Options& o, const QString&) { o.exportNotebook = true; }},
     {u"--help", nullptr, u"cette aide ; avec --mode N, les noms de ce mode seulement (aussi -h)",
      [](Options& o, const QString&) { o.help = true; }},
     {u"--version", nullptr, u"la version",
@@ -105,6 +119,8 @@ QString usage() {
         "                     [--pieces N --poids P [--sel P] [--levure P]]\n"
         "                     [--format texte|json|csv] [--locale NOM] NOM=VALEUR ...\n"
         "        fournil-calc --csv FICHIER|- [--format texte|json|csv] [--locale NOM]\n"
+        "        fournil-calc --carnet [NOM] | --carnet-importer FICHIER|- [--remplacer]\n"
+        "                     | --carnet-exporter\n"
         "\n"
         "Fait un calcul de la fenêtre de Fournil et en écrit la réponse, la même que dans la "
         "fenêtre.\n"
@@ -173,6 +189,9 @@ Options parse(const QStringList& arguments) {
             QString value;
             if (inline_) {
                 value = argument.mid(eq + 1);
+            } else if (option->optional) {
+                const bool given = i + 1 < arguments.size() && !arguments[i + 1].startsWith(u'-');
+                value = given ? arguments[++i] : QString();
             } else if (option->argument != nullptr) {
                 if (i + 1 >= arguments.size()) {
                     throw UsageError(QStringLiteral("%1 attend une valeur").arg(word));

@@ -10,15 +10,22 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace fournil::calc {
 
 struct Options {
     std::optional<Mode> mode;
     Request request;
-    const Format* format = nullptr;  // null: as the command's use wants it
+    std::vector<RecipeField> recipeGiven;  // the recipe's fields given as options
+    const Format* format = nullptr;        // null: as the command's use wants it
     std::optional<QString> csv;
     std::optional<QLocale> locale;
+    // --carnet: "" lists the names, a name computes that entry.
+    std::optional<QString> notebook;
+    std::optional<QString> importFrom;
+    bool exportNotebook = false;
+    bool replace = false;
     bool help = false;
     bool version = false;
 };

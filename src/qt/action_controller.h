@@ -21,9 +21,14 @@ class QLineEdit;
 class QPoint;
 class QWidget;
 
+namespace fournil {
+class SharedNotebook;
+}
+
 namespace fournil::qt {
 
 class FournilView;
+class NotebookActions;
 class RecipeDialog;
 class BaseDialog;
 
@@ -34,6 +39,8 @@ class ActionController : public QObject, private ViewActions {
     // Where the last calculation is kept when the window closes, and resumed from on request.
     void setCalculationStore(CalculationStore* store) { store_ = store; }
     CalculationStore* calculationStore() const { return store_; }
+    // The notebook that "Enregistrer dans le carnet…" and "Carnet…" use.
+    void setNotebook(SharedNotebook* notebook);
 
     // A key pressed or released in the window, before Qt's own handling: true when it is taken.
     bool routeKey(QWidget* target, const QKeyEvent& event);
@@ -57,6 +64,8 @@ class ActionController : public QObject, private ViewActions {
     void openRecipe() override;
     void openBaseTemperature() override;
     void resume() override;
+    void saveToNotebook() override;
+    void openNotebook() override;
     void zoomIn() override;
     void zoomOut() override;
     void zoomReset() override;
@@ -71,6 +80,7 @@ class ActionController : public QObject, private ViewActions {
     CalculationStore* store_ = nullptr;
     RecipeDialog* recipe_ = nullptr;  // made when first asked for
     BaseDialog* base_ = nullptr;
+    NotebookActions* notebook_ = nullptr;
 };
 
 }  // namespace fournil::qt

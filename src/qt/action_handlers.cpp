@@ -1,6 +1,7 @@
 #include "qt/action_controller.h"
 
 #include "qt/base_dialog.h"
+#include "qt/notebook_dialog.h"
 #include "qt/placement.h"
 #include "qt/platform_qt.h"
 #include "qt/recipe_card.h"
@@ -103,6 +104,23 @@ void ActionController::placeDialog(QDialog* dialog, QSize size) {
 void ActionController::resume() {
     if (const auto saved = savedCalculation()) {
         resumeCalculation(model_, *saved);
+    }
+}
+
+void ActionController::setNotebook(SharedNotebook* notebook) {
+    delete notebook_;
+    notebook_ = notebook != nullptr ? new NotebookActions(model_, view_, *notebook) : nullptr;
+}
+
+void ActionController::saveToNotebook() {
+    if (notebook_ != nullptr) {
+        notebook_->save();
+    }
+}
+
+void ActionController::openNotebook() {
+    if (notebook_ != nullptr) {
+        notebook_->open();
     }
 }
 

@@ -23,9 +23,11 @@ bool installQtTranslations(const QLocale& locale) {
 }
 
 DesktopWindow::DesktopWindow()
-    : lastCalculation_(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-                       QStringLiteral("/dernier-calcul.json")) {
+    : olderLastCalculation_(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                            QStringLiteral("/dernier-calcul.json")),
+      notebook_(notebookPath()) {
     view.setCalculationStore(&lastCalculation_);
+    view.setNotebook(&notebook_);
     // Numbers follow the user's own locale (LC_ALL, LC_NUMERIC, LANG), never the C library's.
     model.setLocale(QLocale::system());
     bindHandlers(model, platform_);

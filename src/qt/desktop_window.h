@@ -3,6 +3,7 @@
 // The calculator as it runs on the desktop: the model, its view and the machine's services,
 // bound together and opened (start-up has run); the caller shows the view.
 
+#include "notebook/shared_notebook.h"
 #include "qt/platform_qt.h"
 #include "qt/view.h"
 
@@ -24,7 +25,9 @@ class DesktopWindow {
     QtDisplay display_{view};
     QtPictureLoader pictures_;
     Platform platform_{files_, display_, pictures_};
-    FileCalculationStore lastCalculation_;
+    FileCalculationStore olderLastCalculation_;
+    SharedNotebook notebook_;
+    NotebookCalculationStore lastCalculation_{notebook_, olderLastCalculation_};
 };
 
 }  // namespace fournil::qt

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 #include <optional>
 
 namespace fournil::qt {
@@ -21,5 +23,8 @@ struct Placement {
 // left; else the window moves aside as little as it must so that both fit; else the dialog
 // covers the window as little as the screen allows.
 Placement placeBeside(const QRect& window, const QSize& dialog, const QRect& area, int gap);
+
+// Shows a dialog beside the window, where it hides none of the sentence, and on the screen.
+void showBeside(QWidget& dialog, const QWidget& window);
 
 }  // namespace fournil::qt

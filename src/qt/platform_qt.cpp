@@ -66,13 +66,13 @@ std::optional<QByteArray> FileCalculationStore::load() {
     return readRegularFile(path_, 64 * 1024);
 }
 
-void FileCalculationStore::save(const QByteArray& bytes) {
+QString FileCalculationStore::save(const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QSaveFile file(path_);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(bytes);
-        file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        return {};
     }
+    return file.errorString();
 }
 
 }  // namespace fournil::qt

@@ -33,12 +33,12 @@ class QtDisplay : public Display {
 inline constexpr int twipsPerPixel = 15;
 
 // The last calculation in a file, written whole through a temporary file; a folder that cannot
-// be written keeps nothing, silently.
+// be written keeps nothing.
 class FileCalculationStore : public CalculationStore {
   public:
     explicit FileCalculationStore(QString path) : path_(std::move(path)) {}
     std::optional<QByteArray> load() override;
-    void save(const QByteArray& bytes) override;
+    QString save(const QByteArray& bytes) override;
     const QString& path() const { return path_; }
 
   private:

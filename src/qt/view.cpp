@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -135,9 +136,25 @@ void FournilView::setCalculationStore(CalculationStore* store) {
     controller_->setCalculationStore(store);
 }
 
+void FournilView::setNotebook(SharedNotebook* notebook) {
+    controller_->setNotebook(notebook);
+}
+
 void FournilView::closeEvent(QCloseEvent* event) {
-    if (CalculationStore* store = controller_->calculationStore()) {
-        store->save(saveCalculation(model_));
+    CalculationStore* store = controller_->calculationStore();
+    // A save that fails is said before the window goes: the person may retry or close anyway.
+    for (QString why = store != nullptr ? store->save(saveCalculation(model_)) : QString();
+         !why.isEmpty(); why = store->save(saveCalculation(model_))) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Fournil"),
+                        QStringLiteral("Le dernier calcul n'a pas pu être gardé : %1").arg(why),
+                        QMessageBox::NoButton, this);
+        box.setObjectName(QStringLiteral("sauvegardeEchouee"));
+        QPushButton* retry = box.addButton(QStringLiteral("&Réessayer"), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("&Fermer quand même"), QMessageBox::RejectRole);
+        box.exec();
+        if (box.clickedButton() != retry) {
+            break;
+        }
     }
     QWidget::closeEvent(event);
 }

@@ -16,6 +16,10 @@
 
 class QLineEdit;
 
+namespace fournil {
+class SharedNotebook;
+}
+
 namespace fournil::qt {
 
 class ActionController;
@@ -45,6 +49,7 @@ class FournilView : public QWidget, public WindowObserver {
     // Where the last calculation is kept when the window closes, and resumed from on request;
     // none: nothing is kept.
     void setCalculationStore(CalculationStore* store);
+    void setNotebook(SharedNotebook* notebook);
 
     void propertyChanged(const Control& control, Property property) override;
     void userEventEnded() override;

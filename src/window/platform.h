@@ -51,7 +51,8 @@ class CalculationStore {
     // Nothing when there is none, or it cannot be read.
     virtual std::optional<QByteArray> load() = 0;
     // Replaces what was kept, whole or not at all; a place that cannot be written keeps nothing.
-    virtual void save(const QByteArray& bytes) = 0;
+    // Why it was not kept, in French; empty when it was.
+    virtual QString save(const QByteArray& bytes) = 0;
 };
 
 struct Platform {

@@ -83,6 +83,8 @@ const Action table[] = {
     {ActionId::Resume,         u"resume",         u"Re&prendre le dernier calcul", {}, {}, nullptr, nullptr, &V::resume},
     {ActionId::Recipe,         u"recipe",         u"R&ecette complète…", {u"Ctrl+R"}, {}, canMakeRecipe, nullptr, &V::openRecipe},
     {ActionId::BaseTemperature, u"baseTemperature", u"Température de &base…", {u"Ctrl+B"}, {}, canWorkOutBase, nullptr, &V::openBaseTemperature},
+    {ActionId::SaveToNotebook, u"saveToNotebook", u"Enregistrer dans le carnet…", {u"Ctrl+S"}, {}, nullptr, nullptr, &V::saveToNotebook, true},
+    {ActionId::OpenNotebook,   u"openNotebook",   u"Carnet…",          {u"Ctrl+O"}, {},        nullptr, nullptr, &V::openNotebook},
     {ActionId::Print,          u"print",          u"&Imprimer…",       {u"Ctrl+P"}, {K::Print}, nullptr, nullptr, &V::print},
     {ActionId::ZoomIn,         u"zoomIn",         u"A&grandir",        {u"Ctrl++", u"Ctrl+="}, {K::ZoomIn}, nullptr, nullptr, &V::zoomIn, true},
     {ActionId::ZoomOut,        u"zoomOut",        u"Ré&duire",         {u"Ctrl+-"}, {K::ZoomOut}, nullptr, nullptr, &V::zoomOut},

@@ -35,6 +35,8 @@ enum class ActionId {
     Recipe,
     BaseTemperature,
     Menu,
+    SaveToNotebook,
+    OpenNotebook,
 };
 
 // The platform's own keys for an action, as Qt names them (QKeySequence::StandardKey); this
@@ -48,6 +50,8 @@ class ViewActions {
     virtual void openRecipe() = 0;
     virtual void openBaseTemperature() = 0;
     virtual void resume() = 0;
+    virtual void saveToNotebook() = 0;
+    virtual void openNotebook() = 0;
     virtual void zoomIn() = 0;
     virtual void zoomOut() = 0;
     virtual void zoomReset() = 0;

@@ -8,6 +8,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace fournil {
 namespace {
 
@@ -21,14 +23,14 @@ std::array<TextBox*, 7> typedBoxes(const Window& w) {
     return {&w.Q1, &w.H1, &w.H1d, &w.Q2, &w.H2, &w.H2d, &w.EF(2)};
 }
 
-struct Saved {
-    int mode = 0, massUnit = 0, unit1 = 0, unit2 = 0;
-    std::vector<std::pair<QString, QString>> texts;  // box, text
-    std::optional<RecipeInputs> recipe;
-};
-
 // The recipe, when one was kept and makes sense; a recipe that does not is left out, not the
 // calculation.
+bool validRecipe(const RecipeInputs& recipe) {
+    const auto percent = [](double p) { return p >= 0 && p <= maximumPercent; };
+    return recipe.pieces >= 1 && recipe.pieces <= maximumPieces && percent(recipe.salt) &&
+           percent(recipe.yeast);
+}
+
 std::optional<RecipeInputs> recipeOf(const QJsonValue& value) {
     if (!value.isObject()) {
         return std::nullopt;
@@ -36,15 +38,10 @@ std::optional<RecipeInputs> recipeOf(const QJsonValue& value) {
     const QJsonObject r = value.toObject();
     const RecipeInputs recipe{r.value(u"pieces").toInt(), r.value(u"sel").toDouble(-1),
                               r.value(u"levure").toDouble(-1)};
-    const auto percent = [](double p) { return p >= 0 && p <= maximumPercent; };
-    if (recipe.pieces < 1 || recipe.pieces > maximumPieces || !percent(recipe.salt) ||
-        !percent(recipe.yeast)) {
-        return std::nullopt;
-    }
-    return recipe;
+    return validRecipe(recipe) ? std::optional(recipe) : std::nullopt;
 }
 
-std::optional<Saved> parse(const QByteArray& bytes) {
+std::optional<KeptCalculation> parse(const QByteArray& bytes) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
@@ -54,47 +51,65 @@ std::optional<Saved> parse(const QByteArray& bytes) {
     if (o.value(u"format").toString() != format || o.value(u"version").toInt() != version) {
         return std::nullopt;
     }
-    Saved s{o.value(u"mode").toInt(),
-            o.value(u"masse").toInt(),
-            o.value(u"unite1").toInt(),
-            o.value(u"unite2").toInt(),
-            {},
-            std::nullopt};
-    if (findModeRow(s.mode) == nullptr || s.massUnit < 1 || s.massUnit > 3 || s.unit1 < 1 ||
-        s.unit1 > 4 || s.unit2 < 5 || s.unit2 > 8 || !o.value(u"saisies").isArray()) {
+    KeptCalculation s{o.value(u"mode").toInt(),
+                      o.value(u"masse").toInt(),
+                      o.value(u"unite1").toInt(),
+                      o.value(u"unite2").toInt(),
+                      {},
+                      std::nullopt};
+    if (!o.value(u"saisies").isArray()) {
         return std::nullopt;
     }
-    static const QStringList names = {
-        QStringLiteral("Q1"), QStringLiteral("H1"),  QStringLiteral("H1d"),  QStringLiteral("Q2"),
-        QStringLiteral("H2"), QStringLiteral("H2d"), QStringLiteral("EF(2)")};
     for (const QJsonValue& entry : o.value(u"saisies").toArray()) {
         const QJsonObject e = entry.toObject();
-        const QString box = e.value(u"case").toString(), text = e.value(u"texte").toString();
-        const bool known = names.contains(box);
-        if (!known || !e.value(u"texte").isString() || text.size() > longestText) {
+        if (!e.value(u"texte").isString()) {
             return std::nullopt;
         }
-        s.texts.emplace_back(box, text);
+        s.texts.emplace_back(e.value(u"case").toString(), e.value(u"texte").toString());
     }
     s.recipe = recipeOf(o.value(u"recette"));
-    return s;
+    return validCalculation(s) ? std::optional(s) : std::nullopt;
 }
 
 }  // namespace
 
-QByteArray saveCalculation(const Window& w) {
-    QJsonArray texts;
+const QStringList& typedBoxNames() {
+    static const QStringList names = {
+        QStringLiteral("Q1"), QStringLiteral("H1"),  QStringLiteral("H1d"),  QStringLiteral("Q2"),
+        QStringLiteral("H2"), QStringLiteral("H2d"), QStringLiteral("EF(2)")};
+    return names;
+}
+
+bool validCalculation(const KeptCalculation& s) {
+    if (findModeRow(s.mode) == nullptr || s.massUnit < 1 || s.massUnit > 3 || s.unit1 < 1 ||
+        s.unit1 > 4 || s.unit2 < 5 || s.unit2 > 8 || (s.recipe && !validRecipe(*s.recipe))) {
+        return false;
+    }
+    return std::all_of(s.texts.begin(), s.texts.end(), [](const auto& t) {
+        return typedBoxNames().contains(t.first) && t.second.size() <= longestText;
+    });
+}
+
+KeptCalculation keptCalculation(const Window& w) {
+    KeptCalculation kept{w.TypeCalcul, w.UniteMasse, w.UniteH1, w.UniteH2, {}, w.recipe()};
     for (const TextBox* box : typedBoxes(w)) {
         if (box->reachable()) {
-            texts.append(QJsonObject{{QStringLiteral("case"), box->displayName()},
-                                     {QStringLiteral("texte"), box->text()}});
+            kept.texts.emplace_back(box->displayName(), box->text());
         }
     }
+    return kept;
+}
+
+QByteArray calculationBytes(const KeptCalculation& kept) {
+    QJsonArray texts;
+    for (const auto& [box, text] : kept.texts) {
+        texts.append(QJsonObject{{QStringLiteral("case"), box}, {QStringLiteral("texte"), text}});
+    }
     QJsonObject o{{QStringLiteral("format"), format},     {QStringLiteral("version"), version},
-                  {QStringLiteral("mode"), w.TypeCalcul}, {QStringLiteral("masse"), w.UniteMasse},
-                  {QStringLiteral("unite1"), w.UniteH1},  {QStringLiteral("unite2"), w.UniteH2},
+                  {QStringLiteral("mode"), kept.mode},    {QStringLiteral("masse"), kept.massUnit},
+                  {QStringLiteral("unite1"), kept.unit1}, {QStringLiteral("unite2"), kept.unit2},
                   {QStringLiteral("saisies"), texts}};
-    if (const auto& recipe = w.recipe()) {
+    if (const auto& recipe = kept.recipe) {
         o.insert(QStringLiteral("recette"), QJsonObject{{QStringLiteral("pieces"), recipe->pieces},
                                                         {QStringLiteral("sel"), recipe->salt},
                                                         {QStringLiteral("levure"), recipe->yeast}});
@@ -102,28 +117,40 @@ QByteArray saveCalculation(const Window& w) {
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
+QByteArray saveCalculation(const Window& w) {
+    return calculationBytes(keptCalculation(w));
+}
+
+std::optional<KeptCalculation> readCalculation(const QByteArray& saved) {
+    return parse(saved);
+}
+
 bool canResume(const QByteArray& saved) {
     return parse(saved).has_value();
 }
 
 bool resumeCalculation(Window& w, const QByteArray& saved) {
-    const std::optional<Saved> s = parse(saved);
-    if (!s) {
+    const std::optional<KeptCalculation> s = parse(saved);
+    return s && resumeCalculation(w, *s);
+}
+
+bool resumeCalculation(Window& w, const KeptCalculation& kept) {
+    if (!validCalculation(kept)) {
         return false;
     }
     const UserEventScope step(w, UserEventScope::Kind::Command);
-    userClick(w.optionL(s->mode));
-    userClick(w.optionU(s->massUnit));
-    userClick(w.optionH(s->unit1));
-    userClick(w.optionH(s->unit2));
-    for (const auto& [name, text] : s->texts) {
+    userClick(w.optionL(kept.mode));
+    userClick(w.optionU(kept.massUnit));
+    userClick(w.optionH(kept.unit1));
+    userClick(w.optionH(kept.unit2));
+    for (const auto& [name, text] : kept.texts) {
         for (TextBox* box : typedBoxes(w)) {
             if (box->displayName() == name) {
                 userPaste(*box, text);
             }
         }
     }
-    w.setRecipe(s->recipe);
+    w.setRecipe(kept.recipe);
     return true;
 }
 
