@@ -56,8 +56,6 @@ class ActionController : public QObject, private ViewActions {
     void refresh();
     void trigger(const Action& row);
     std::optional<QByteArray> savedCalculation() const;
-    // A dialog beside the window, where it hides none of the sentence, and on the screen.
-    void placeDialog(QDialog* dialog, QSize size);
     void showDialog(QDialog* dialog, QSize size);  // placed, shown and active
 
     void print() override;

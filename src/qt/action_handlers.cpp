@@ -68,37 +68,7 @@ void ActionController::openBaseTemperature() {
 }
 
 void ActionController::showDialog(QDialog* dialog, QSize size) {
-    placeDialog(dialog, size);
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
-
-void ActionController::placeDialog(QDialog* dialog, QSize size) {
-    // Beside the window, where it hides none of the sentence, and on the screen: its frame is
-    // taken to be the window's, drawn by the same window manager.
-    const QRect frame = view_.frameGeometry(), inner = view_.geometry();
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
-                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
-    const QScreen* screen = view_.screen();
-    if (screen == nullptr) {
-        dialog->resize(size);
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    // No larger than the screen: it scrolls inside itself where the screen is smaller, its
-    // scroll bar beside the fields rather than over them.
-    const QSize room = area.size().shrunkBy(margins);
-    if (size.height() > room.height()) {
-        size.rwidth() += dialog->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    }
-    size = size.boundedTo(room);
-    dialog->resize(size);
-    const Placement place = placeBeside(frame, size.grownBy(margins), area, 8);
-    if (place.window) {
-        view_.move(*place.window);
-    }
-    dialog->move(place.dialog);
+    showBeside(*dialog, view_, size);
 }
 
 void ActionController::resume() {

@@ -84,7 +84,8 @@ void NotebookActions::open() {
         dialog_ = new NotebookDialog(model_, *nb, &window_);
     }
     dialog_->reload();
-    showBeside(*dialog_, window_);
+    dialog_->adjustSize();
+    showBeside(*dialog_, window_, dialog_->size());
 }
 
 }  // namespace fournil::qt

@@ -1,6 +1,7 @@
 #include "qt/placement.h"
 
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -29,19 +30,29 @@ Placement placeBeside(const QRect& window, const QSize& dialog, const QRect& are
     return {{within(right, dialog.width()), y}, std::nullopt};
 }
 
-void showBeside(QWidget& dialog, const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    dialog.adjustSize();
-    QPoint at(frame.right() + 8, frame.top());
+void showBeside(QWidget& dialog, QWidget& window, QSize size) {
+    // Its frame is taken to be the window's, drawn by the same window manager.
+    const QRect frame = window.frameGeometry(), inner = window.geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
     if (const QScreen* screen = window.screen()) {
         const QRect area = screen->availableGeometry();
-        if (at.x() + dialog.width() > area.right()) {
-            at.setX(std::max(area.left(), frame.left() - dialog.width() - 8));
+        // No larger than the screen: it scrolls inside itself where the screen is smaller, its
+        // scroll bar beside the fields rather than over them.
+        const QSize room = area.size().shrunkBy(margins);
+        if (size.height() > room.height()) {
+            size.rwidth() += dialog.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         }
-        at.setY(
-            std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - dialog.height())));
+        size = size.boundedTo(room);
+        dialog.resize(size);
+        const Placement place = placeBeside(frame, size.grownBy(margins), area, 8);
+        if (place.window) {
+            window.move(*place.window);
+        }
+        dialog.move(place.dialog);
+    } else {
+        dialog.resize(size);
     }
-    dialog.move(at);
     dialog.show();
     dialog.raise();
     dialog.activateWindow();

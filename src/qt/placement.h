@@ -24,7 +24,8 @@ struct Placement {
 // covers the window as little as the screen allows.
 Placement placeBeside(const QRect& window, const QSize& dialog, const QRect& area, int gap);
 
-// Shows a dialog beside the window, where it hides none of the sentence, and on the screen.
-void showBeside(QWidget& dialog, const QWidget& window);
+// Shows a dialog of `size` beside the window, where it hides none of the sentence (the window
+// moves aside where only so both fit), and on the screen.
+void showBeside(QWidget& dialog, QWidget& window, QSize size);
 
 }  // namespace fournil::qt
