@@ -125,7 +125,7 @@ QString recipeJson(const Window& w) {
     QStringList rows;
     for (const RecipeRow& row : table->rows) {
         rows << jsonObject({{"ingredient", jsonString(ingredientName(row.ingredient))},
-                            {"dans_le_levain", jsonBool(row.part)},
+                            {"dans_le_levain", jsonBool(row.part())},
                             {"texte", jsonString(row.massText)},
                             {"masse", jsonNumber(row.mass)},
                             {"pourcentage", jsonNumber(row.percent)}});

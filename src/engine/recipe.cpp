@@ -31,8 +31,6 @@ std::optional<double> shownNumber(const Window& w, AnswerBox box) {
 RecipeRow row(Ingredient ingredient, double mass, double percent = 0) {
     RecipeRow r;
     r.ingredient = ingredient;
-    r.part = isLevainPart(ingredient);
-    r.flour = ingredient == Ingredient::Flour || ingredient == Ingredient::LevainFlour;
     r.mass = mass;
     r.percent = percent;
     return r;
@@ -130,7 +128,7 @@ std::optional<RecipeTable> recipeTable(const Window& w, const RecipeInputs& reci
     for (RecipeRow& r : rows) {
         r.massText = decimals(w, r.mass, weighsInKilograms(w) ? 3 : 0);
         r.percentText = decimals(w, r.percent, 2);
-        if (!r.part) {
+        if (!r.part()) {
             t.total += r.mass;
         }
     }

@@ -36,8 +36,11 @@ constexpr bool isLevainPart(Ingredient i) {
 
 struct RecipeRow {
     Ingredient ingredient = Ingredient::Flour;
-    bool part = false;    // isLevainPart(ingredient)
-    bool flour = false;   // counts in all the flour (100 % together)
+    bool part() const { return isLevainPart(ingredient); }
+    // Counts in all the flour (100 % together).
+    bool flour() const {
+        return ingredient == Ingredient::Flour || ingredient == Ingredient::LevainFlour;
+    }
     double mass = 0;      // rounded to whole units
     double percent = 0;   // of all the flour
     QString massText;     // "869"

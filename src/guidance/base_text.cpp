@@ -38,13 +38,15 @@ QString baseHelp() {
 
 QStringList baseLines(const Window& w) {
     const auto base = baseInUse(w);
-    if (!base || w.answer.fault) {
-        return {};
-    }
-    QStringList lines = {baseTemperatureLine(*base, w.locale())};
+    return base && !w.answer.fault ? baseLines(w, *base) : QStringList();
+}
+
+QStringList baseLines(const Window& w, const BaseTemperature& base) {
+    QStringList lines = {baseTemperatureLine(base, w.locale())};
+    // The hot and cold water are the sentence's only while it mixes water.
     const auto hot = w.answer[AnswerBox::H2].number, cold = w.answer[AnswerBox::EF2].number;
-    if (hot && cold) {
-        lines << baseAgainstMix(*base, *hot, *cold, w.locale());
+    if (hot && cold && !w.answer.fault && selectedModes(w).any(&ModeRow::temperatures)) {
+        lines << baseAgainstMix(base, *hot, *cold, w.locale());
     }
     lines.removeAll(QString());
     return lines;

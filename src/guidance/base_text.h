@@ -20,6 +20,8 @@ std::optional<BaseTemperature> baseInUse(const Window& w);
 // Its sum and, where the mix cannot make that water, why: for the clipboard, the card and the
 // command line.
 QStringList baseLines(const Window& w);
+// The same for terms not applied yet, against the sentence as it stands (the dialog's result).
+QStringList baseLines(const Window& w, const BaseTemperature& base);
 // Why the base temperature is not offered in the mode shown, for its disabled menu entry.
 QString baseUnavailableReason();
 // What the base temperature is, for the dialog's help.

@@ -53,14 +53,14 @@ QStringList recipeLines(const Window& w) {
 QStringList recipeLines(const RecipeTable& t) {
     qsizetype name = 6, mass = t.totalText.size();
     for (const RecipeRow& row : t.rows) {
-        name = std::max(name, ingredientName(row.ingredient).size() + (row.part ? 2 : 0));
+        name = std::max(name, ingredientName(row.ingredient).size() + (row.part() ? 2 : 0));
         mass = std::max(mass, row.massText.size());
     }
     QStringList lines;
     lines << QStringLiteral("Recette : ") + piecesPhrase(t);
     for (const RecipeRow& row : t.rows) {
         const QString label =
-            (row.part ? QStringLiteral("  ") : QString()) + ingredientName(row.ingredient);
+            (row.part() ? QStringLiteral("  ") : QString()) + ingredientName(row.ingredient);
         lines << QStringLiteral("%1 %2 %3  %4 %")
                      .arg(label, -int(name))
                      .arg(row.massText, int(mass))

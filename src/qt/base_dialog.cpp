@@ -97,17 +97,7 @@ void BaseDialog::refresh() {
     if (!appeared.isEmpty()) {
         announcer_->announce(appeared.join(QStringLiteral(". ")));
     }
-    QString text;
-    if (check.result) {
-        text = baseTemperatureLine(*check.result, model_.locale());
-        const auto hot = model_.answer[AnswerBox::H2].number,
-                   cold = model_.answer[AnswerBox::EF2].number;
-        if (hot && cold && baseApplies(model_)) {
-            const QString against = baseAgainstMix(*check.result, *hot, *cold, model_.locale());
-            text += against.isEmpty() ? QString() : u'\n' + against;
-        }
-    }
-    result_->setText(text);
+    result_->setText(check.result ? baseLines(model_, *check.result).join(u'\n') : QString());
     const bool applies = baseApplies(model_);
     apply_->setEnabled(check.result.has_value() && applies);
     apply_->setToolTip(applies ? QString() : baseUnavailableReason());

@@ -25,12 +25,12 @@ QString recipeHtml(const RecipeTable& t) {
                        "<th align=\"right\">Masse</th><th align=\"right\">% farine</th></tr>")
                        .arg(piecesPhrase(t).toHtmlEscaped());
     for (const RecipeRow& row : t.rows) {
-        const QString size = row.part ? QStringLiteral(" style=\"font-size: 13pt\"") : QString();
+        const QString size = row.part() ? QStringLiteral(" style=\"font-size: 13pt\"") : QString();
         html +=
             QStringLiteral(
                 "<tr%1><td>%2%3</td><td align=\"right\"><b>%4 %5</b></td>"
                 "<td align=\"right\">%6 %</td></tr>")
-                .arg(size, row.part ? QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;") : QString(),
+                .arg(size, row.part() ? QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;") : QString(),
                      ingredientName(row.ingredient).toHtmlEscaped(), row.massText.toHtmlEscaped(),
                      t.unit.toHtmlEscaped(), row.percentText.toHtmlEscaped());
     }

@@ -265,7 +265,7 @@ void RecipeDialog::refresh() {
         }
     };
     for (const RecipeRow& row : table->rows) {
-        add((row.part ? QStringLiteral("    ") : QString()) + ingredientName(row.ingredient),
+        add((row.part() ? QStringLiteral("    ") : QString()) + ingredientName(row.ingredient),
             row.massText + u' ' + table->unit, row.percentText + QStringLiteral(" %"));
     }
     add(QStringLiteral("total"), table->totalText + u' ' + table->unit, QString());

@@ -52,12 +52,12 @@ TEST(Recipe, TheTableKeepsItsLaws) {
         double sum = 0, flour = 0, flourPercent = 0, water = 0, parts = 0;
         for (const RecipeRow& r : table->rows) {
             EXPECT_NEAR(r.mass, std::round(r.mass / step) * step, 1e-9) << "whole units";
-            if (r.part) {
+            if (r.part()) {
                 parts += r.mass;
             } else {
                 sum += r.mass;
             }
-            if (r.flour) {
+            if (r.flour()) {
                 flour += r.mass;
                 flourPercent += r.percent;
             }
