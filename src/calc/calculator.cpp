@@ -234,9 +234,12 @@ void Calculator::typeBase(const BaseRequest& base, const std::vector<NamedBox>& 
     window_->setBaseTerms(BaseTerms{base.texts});
 }
 
-void Calculator::keepRecipe(const RecipeInputs& recipe) {
-    if (recipeApplies(*window_)) {
-        window_->setRecipe(recipe);
+void Calculator::keep(const KeptCalculation& kept) {
+    if (kept.recipe && recipeApplies(*window_)) {
+        window_->setRecipe(kept.recipe);
+    }
+    if (selectedModes(*window_).any(&ModeRow::temperatures)) {
+        window_->setBaseTerms(kept.base);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "inputs/base_temperature.h"
 #include "inputs/recipe_request.h"
 #include "window/window.h"
+#include "wiring/last_calculation.h"
 
 #include <QLocale>
 #include <QString>
@@ -56,8 +57,9 @@ class Calculator {
     // the window would repair while repairs are not asked for. Returns the values repaired.
     std::vector<Repair> run(const Request& request);
     const Window& window() const { return *window_; }
-    // A recipe kept with the calculation, put back as resuming it would: the dough stays.
-    void keepRecipe(const RecipeInputs& recipe);
+    // What a kept calculation holds beside its texts (its recipe, its base temperature's terms),
+    // put back as resuming it would: the dough and the target stay.
+    void keep(const KeptCalculation& kept);
     const QLocale& locale() const { return locale_; }
 
   private:

@@ -6,7 +6,6 @@
 #include "calc/formats.h"
 #include "calc/notebook_command.h"
 #include "calc/options.h"
-#include "guidance/base_text.h"
 
 #include <algorithm>
 #include <memory>
@@ -70,26 +69,24 @@ int run(const QStringList& arguments, const Streams& io, const QLocale& userLoca
 }  // namespace
 
 int answerOne(Calculator& calculator, const Request& request, const Format* format,
-              const Streams& io, const std::optional<RecipeInputs>& keptRecipe) {
+              const Streams& io, const KeptCalculation* kept) {
     Answered a;
     a.repairs = calculator.run(request);
     for (const Repair& r : a.repairs) {
         say(io, r.line());
     }
-    if (keptRecipe) {
-        calculator.keepRecipe(*keptRecipe);
+    if (kept != nullptr) {
+        calculator.keep(*kept);
     }
     const Window& w = calculator.window();
     a.window = &w;
     a.cells = QStringList{QString::number(int(request.mode)), massUnitShown(w),
                           hydrationUnitShown(w, 1), hydrationUnitShown(w, 2)};
     QStringList columns = settingColumns().mid(0, 4);
-    const auto base = baseInUse(w);
     for (BaseField f : baseFields) {
-        columns << QString(baseWord(f)).replace(u'-', u'_');
-        const auto term = base ? base->terms[std::size_t(f)] : std::nullopt;
-        a.cells << (term ? w.locale().toString(*term) : QString());
+        columns << baseColumn(f);
     }
+    a.cells << baseCells(w);
     const Format& shown = format != nullptr ? *format : textFormat();
     write(io, shown.header(columns, false) + shown.write(a, false));
     return answerFailed(w) ? impossible : answered;

@@ -4,6 +4,7 @@
 #include "calc/json.h"
 #include "engine/numbers.h"
 #include "engine/recipe.h"
+#include "guidance/base_text.h"
 #include "guidance/calculation_text.h"
 
 #include <array>
@@ -127,6 +128,16 @@ QStringList answerColumns(bool repairs) {
         names.insert(names.size() - 1, QStringLiteral("reparations"));
     }
     return names;
+}
+
+QStringList baseCells(const Window& w) {
+    const auto base = baseInUse(w);
+    QStringList cells;
+    for (BaseField f : baseFields) {
+        const auto term = base ? base->terms[std::size_t(f)] : std::nullopt;
+        cells << (term ? w.locale().toString(*term) : QString());
+    }
+    return cells;
 }
 
 QStringList answerValues(const Window& w, const std::vector<Repair>* repairs) {

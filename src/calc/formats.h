@@ -19,6 +19,8 @@ namespace fournil::calc {
 // with repairs asked for, a column of them before the error's.
 QStringList answerColumns(bool repairs = false);
 QStringList answerValues(const Window& w, const std::vector<Repair>* repairs = nullptr);
+// The base temperature's terms the answer was made from, one cell each, or blanks.
+QStringList baseCells(const Window& w);
 
 // One row's outcome: the input's cells that asked for it, then the window's answer or why the
 // row was refused.

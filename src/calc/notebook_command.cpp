@@ -64,7 +64,7 @@ std::optional<double> pieceWeight(Calculator& calculator, const KeptCalculation&
         return std::nullopt;
     }
     calculator.run(entryRequest(c, true));
-    calculator.keepRecipe(*c.recipe);
+    calculator.keep(c);
     const auto table = recipeTable(calculator.window());
     return table ? std::optional(table->total / c.recipe->pieces) : std::nullopt;
 }
@@ -88,7 +88,7 @@ int computeEntry(const Notebook& notebook, const Options& o, const QLocale& loca
     Calculator calculator(locale);
     Request request = entryRequest(c, o.request.repair);
     if (o.recipeGiven.empty()) {
-        return answerOne(calculator, request, o.format, io, c.recipe);
+        return answerOne(calculator, request, o.format, io, &c);
     }
     // The options given change the entry's recipe; the fields not given keep its values.
     RecipeRequest recipe;
@@ -102,11 +102,16 @@ int computeEntry(const Notebook& notebook, const Options& o, const QLocale& loca
         recipe[f] = (*o.request.recipe)[f];
     }
     request.recipe = recipe;
-    return answerOne(calculator, request, o.format, io);
+    KeptCalculation besideTheRecipe = c;  // the recipe is the one just made
+    besideTheRecipe.recipe.reset();
+    return answerOne(calculator, request, o.format, io, &besideTheRecipe);
 }
 
 QStringList exportColumns() {
     QStringList columns = labelColumns() + settingColumns();
+    for (BaseField f : baseFields) {
+        columns.replace(columns.indexOf(baseWord(f)), baseColumn(f));
+    }
     for (const QString& box : typedBoxNames()) {
         columns << QString(box).remove(u'(').remove(u')');
     }
@@ -117,6 +122,7 @@ QStringList exportRow(Calculator& calculator, const NotebookEntry& e, const QLoc
     const KeptCalculation& c = e.calculation;
     const std::optional<double> weight = pieceWeight(calculator, c);
     calculator.run(entryRequest(c, true));
+    calculator.keep(c);
     const Window& w = calculator.window();
     QStringList row{e.name,
                     e.notes,
@@ -128,7 +134,7 @@ QStringList exportRow(Calculator& calculator, const NotebookEntry& e, const QLoc
                     weight ? unroundedText(*weight, locale) : QString(),
                     weight ? unroundedText(c.recipe->salt, locale) : QString(),
                     weight ? unroundedText(c.recipe->yeast, locale) : QString()};
-    row << QStringList(qsizetype(baseFields.size()));  // an entry keeps no base temperature yet
+    row << baseCells(w);
     for (const QString& box : typedBoxNames()) {
         QString text;
         for (const auto& [name, typed] : c.texts) {

@@ -24,10 +24,10 @@ int notebookCommand(const Options& o, const QLocale& locale, const Streams& io);
 // --carnet-importer (notebook_import.cpp).
 int importNotebook(Notebook& notebook, const Options& o, const QLocale& locale, const Streams& io);
 
-// One request answered and written as a single calculation is (command.cpp); a recipe kept with
-// it is put back after it is played.
+// One request answered and written as a single calculation is (command.cpp); what a kept
+// calculation holds beside its texts is put back after it is played.
 int answerOne(Calculator& calculator, const Request& request, const Format* format,
-              const Streams& io, const std::optional<RecipeInputs>& keptRecipe = std::nullopt);
+              const Streams& io, const KeptCalculation* kept = nullptr);
 
 // The names nearest to a word mistyped, at most three, nearest first.
 QStringList nearestNames(const QString& word, const QStringList& names);

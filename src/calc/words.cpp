@@ -176,6 +176,10 @@ QString baseWord(BaseField field) {
     return QString::fromLatin1(baseWords[std::size_t(field)]);
 }
 
+QString baseColumn(BaseField field) {
+    return baseWord(field).replace(u'-', u'_');
+}
+
 std::optional<BaseField> baseFieldNamed(QStringView word) {
     return fieldNamed(word, baseFields, baseWords);
 }

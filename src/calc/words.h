@@ -83,11 +83,14 @@ QString plainWord(QStringView word);
 QString recipeWord(RecipeField field);
 std::optional<RecipeField> recipeFieldNamed(QStringView word);
 
-// The base temperature's fields as options (--t-farine) and, blanks as hyphens, as columns.
+// The base temperature's fields as options (--t-farine) and as columns (t_farine; a batch reads
+// either).
 QString baseWord(BaseField field);
+QString baseColumn(BaseField field);
 std::optional<BaseField> baseFieldNamed(QStringView word);
 
-// A batch's columns that are not values: the mode, the units, the recipe's and the base's fields.
+// A batch's columns that are not values, as a header's plain words: the mode, the units, the
+// recipe's and the base's fields.
 QStringList settingColumns();
 
 QString joined(const QStringList& words);

@@ -17,9 +17,16 @@ const std::array<QString, 7> textColumns = {
     QStringLiteral("q1"), QStringLiteral("h1"),  QStringLiteral("h1d"), QStringLiteral("q2"),
     QStringLiteral("h2"), QStringLiteral("h2d"), QStringLiteral("ef2")};
 
+// The base temperature's texts, in the order of BaseTerms.
+const std::array<QString, 4> baseColumns = {QStringLiteral("base"), QStringLiteral("t_farine"),
+                                            QStringLiteral("t_fournil"),
+                                            QStringLiteral("t_levain")};
+
+static_assert(baseColumns.size() == std::tuple_size_v<decltype(BaseTerms::texts)>);
+
 const QString calculationColumns = QStringLiteral(
     "mode, masse, unite1, unite2, q1, h1, h1d, q2, h2, h2d, ef2, pieces, sel, "
-    "levure");
+    "levure, base, t_farine, t_fournil, t_levain");
 const QString entryColumns =
     QStringLiteral("name, notes, created, modified, ") + calculationColumns;
 
@@ -51,17 +58,22 @@ void bindCalculation(QSqlQuery& q, const KeptCalculation& c) {
     q.bindValue(QStringLiteral(":pieces"), r ? QVariant(r->pieces) : QVariant());
     q.bindValue(QStringLiteral(":sel"), r ? QVariant(r->salt) : QVariant());
     q.bindValue(QStringLiteral(":levure"), r ? QVariant(r->yeast) : QVariant());
+    for (std::size_t i = 0; i < baseColumns.size(); ++i) {
+        q.bindValue(u':' + baseColumns[i], c.base ? QVariant(c.base->texts[i]) : QVariant());
+    }
 }
 
 // A row selected with entryColumns, whose calculation starts at the fifth column; by position, as
 // a name looked up for each value of 10,000 rows would double the list's opening.
 KeptCalculation calculationOf(const QSqlQuery& q) {
-    constexpr int at = 4, texts = at + 4, recipe = texts + int(textColumns.size());
+    constexpr int at = 4, texts = at + 4, recipe = texts + int(textColumns.size()),
+                  base = recipe + 3;
     KeptCalculation c{q.value(at).toInt(),
                       q.value(at + 1).toInt(),
                       q.value(at + 2).toInt(),
                       q.value(at + 3).toInt(),
                       {},
+                      std::nullopt,
                       std::nullopt};
     for (int i = 0; i < int(textColumns.size()); ++i) {
         if (const QVariant text = q.value(texts + i); !text.isNull()) {
@@ -71,6 +83,12 @@ KeptCalculation calculationOf(const QSqlQuery& q) {
     if (!q.value(recipe).isNull()) {
         c.recipe = RecipeInputs{q.value(recipe).toInt(), q.value(recipe + 1).toDouble(),
                                 q.value(recipe + 2).toDouble()};
+    }
+    if (!q.value(base).isNull()) {
+        c.base.emplace();
+        for (int i = 0; i < int(baseColumns.size()); ++i) {
+            c.base->texts[std::size_t(i)] = q.value(base + i).toString();
+        }
     }
     return c;
 }

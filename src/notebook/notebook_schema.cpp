@@ -33,6 +33,14 @@ CREATE TABLE entries (
 CREATE UNIQUE INDEX one_last ON entries (kind) WHERE kind = 'dernier';
 CREATE TABLE settings (key TEXT PRIMARY KEY, value TEXT NOT NULL);
 )sql",
+    // The base temperature's texts as typed (base, flour, bakehouse, levain); NULL when the
+    // calculation was not made from one.
+    R"sql(
+ALTER TABLE entries ADD COLUMN base TEXT;
+ALTER TABLE entries ADD COLUMN t_farine TEXT;
+ALTER TABLE entries ADD COLUMN t_fournil TEXT;
+ALTER TABLE entries ADD COLUMN t_levain TEXT;
+)sql",
 });
 
 bool migrate(QSqlDatabase& db, int from, QString& why) {

@@ -55,6 +55,7 @@ void resetWindow(Window& w) {
     w.answerAboutToChange();
     w.answer = {};
     w.setRecipe(std::nullopt);
+    w.setBaseTerms(std::nullopt);
 }
 
 void focusFirst(Window& w) {

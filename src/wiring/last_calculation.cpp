@@ -41,6 +41,22 @@ std::optional<RecipeInputs> recipeOf(const QJsonValue& value) {
     return validRecipe(recipe) ? std::optional(recipe) : std::nullopt;
 }
 
+// The base temperature's four texts; a list of anything else is left out, not the calculation.
+std::optional<BaseTerms> baseOf(const QJsonValue& value) {
+    const QJsonArray texts = value.toArray();
+    if (texts.size() != qsizetype(std::tuple_size_v<decltype(BaseTerms::texts)>)) {
+        return std::nullopt;
+    }
+    BaseTerms base;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (!texts[i].isString()) {
+            return std::nullopt;
+        }
+        base.texts[std::size_t(i)] = texts[i].toString();
+    }
+    return base;
+}
+
 std::optional<KeptCalculation> parse(const QByteArray& bytes) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -56,6 +72,7 @@ std::optional<KeptCalculation> parse(const QByteArray& bytes) {
                       o.value(u"unite1").toInt(),
                       o.value(u"unite2").toInt(),
                       {},
+                      std::nullopt,
                       std::nullopt};
     if (!o.value(u"saisies").isArray()) {
         return std::nullopt;
@@ -68,6 +85,7 @@ std::optional<KeptCalculation> parse(const QByteArray& bytes) {
         s.texts.emplace_back(e.value(u"case").toString(), e.value(u"texte").toString());
     }
     s.recipe = recipeOf(o.value(u"recette"));
+    s.base = baseOf(o.value(u"base"));
     return validCalculation(s) ? std::optional(s) : std::nullopt;
 }
 
@@ -85,13 +103,18 @@ bool validCalculation(const KeptCalculation& s) {
         s.unit1 > 4 || s.unit2 < 5 || s.unit2 > 8 || (s.recipe && !validRecipe(*s.recipe))) {
         return false;
     }
+    const auto bounded = [](const QString& text) { return text.size() <= longestText; };
+    if (s.base && !std::all_of(s.base->texts.begin(), s.base->texts.end(), bounded)) {
+        return false;
+    }
     return std::all_of(s.texts.begin(), s.texts.end(), [](const auto& t) {
         return typedBoxNames().contains(t.first) && t.second.size() <= longestText;
     });
 }
 
 KeptCalculation keptCalculation(const Window& w) {
-    KeptCalculation kept{w.TypeCalcul, w.UniteMasse, w.UniteH1, w.UniteH2, {}, w.recipe()};
+    KeptCalculation kept{w.TypeCalcul, w.UniteMasse, w.UniteH1,    w.UniteH2,
+                         {},           w.recipe(),   w.baseTerms()};
     for (const TextBox* box : typedBoxes(w)) {
         if (box->reachable()) {
             kept.texts.emplace_back(box->displayName(), box->text());
@@ -113,6 +136,10 @@ QByteArray calculationBytes(const KeptCalculation& kept) {
         o.insert(QStringLiteral("recette"), QJsonObject{{QStringLiteral("pieces"), recipe->pieces},
                                                         {QStringLiteral("sel"), recipe->salt},
                                                         {QStringLiteral("levure"), recipe->yeast}});
+    }
+    if (const auto& base = kept.base) {
+        o.insert(QStringLiteral("base"),
+                 QJsonArray::fromStringList(QStringList(base->texts.begin(), base->texts.end())));
     }
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
@@ -151,6 +178,7 @@ bool resumeCalculation(Window& w, const KeptCalculation& kept) {
         }
     }
     w.setRecipe(kept.recipe);
+    w.setBaseTerms(kept.base);
     return true;
 }
 

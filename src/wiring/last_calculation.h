@@ -22,6 +22,7 @@ struct KeptCalculation {
     int mode = 0, massUnit = 0, unit1 = 0, unit2 = 0;
     std::vector<std::pair<QString, QString>> texts;  // box ("Q1", "EF(2)"), text typed
     std::optional<RecipeInputs> recipe;
+    std::optional<BaseTerms> base;  // the base temperature's terms last typed, if any
     bool operator==(const KeptCalculation&) const = default;
 };
 

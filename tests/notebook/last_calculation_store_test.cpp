@@ -13,7 +13,9 @@ namespace fournil {
 namespace {
 
 KeptCalculation calculation(const char* dough) {
-    return {1, 1, 2, 5, {{QStringLiteral("Q1"), QString::fromLatin1(dough)}}, std::nullopt};
+    return {
+        1,           1, 2, 5, {{QStringLiteral("Q1"), QString::fromLatin1(dough)}}, std::nullopt,
+        std::nullopt};
 }
 
 class LastCalculationStore : public testing::Test {

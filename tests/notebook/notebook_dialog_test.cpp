@@ -32,6 +32,7 @@ NotebookEntry entry(const char16_t* name, const char16_t* notes, int mode, const
                             6,
                             {{QStringLiteral("Q1"), QString::fromLatin1(dough)},
                              {QStringLiteral("H1"), QStringLiteral("70")}},
+                            std::nullopt,
                             std::nullopt},
             {},
             {}};

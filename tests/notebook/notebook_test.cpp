@@ -22,15 +22,17 @@ namespace fournil {
 namespace {
 
 NotebookEntry campagne() {
-    KeptCalculation c{6,
-                      1,
-                      2,
-                      5,
-                      {{QStringLiteral("Q1"), QStringLiteral("1200")},
-                       {QStringLiteral("H1"), QStringLiteral("70,5")},
-                       {QStringLiteral("Q2"), QStringLiteral("150")},
-                       {QStringLiteral("H2"), QStringLiteral("100")}},
-                      RecipeInputs{6, 1.8, 0.25}};
+    KeptCalculation c{
+        6,
+        1,
+        2,
+        5,
+        {{QStringLiteral("Q1"), QStringLiteral("1200")},
+         {QStringLiteral("H1"), QStringLiteral("70,5")},
+         {QStringLiteral("Q2"), QStringLiteral("150")},
+         {QStringLiteral("H2"), QStringLiteral("100")}},
+        RecipeInputs{6, 1.8, 0.25},
+        BaseTerms{{QStringLiteral("75"), QStringLiteral("20,5"), QStringLiteral("22"), QString()}}};
     return {QStringLiteral("Pain aux céréales"), QStringLiteral("Levain du matin\nsur deux lignes"),
             c, QDateTime(QDate(2026, 3, 1), QTime(6, 30), Qt::UTC),
             QDateTime(QDate(2026, 3, 2), QTime(7, 45, 12), Qt::UTC)};
@@ -53,7 +55,7 @@ class NotebookTest : public testing::Test {
 
 TEST_F(NotebookTest, KeepsEveryFieldOfAnEntryAndTheLastCalculation) {
     const NotebookEntry entry = campagne();
-    KeptCalculation last{1, 2, 4, 8, {{QStringLiteral("Q1"), QStringLiteral("3,5")}}, {}};
+    KeptCalculation last{1, 2, 4, 8, {{QStringLiteral("Q1"), QStringLiteral("3,5")}}, {}, {}};
     {
         auto opened = Notebook::open(path);
         ASSERT_TRUE(opened.notebook) << opened.message.toStdString();
@@ -68,7 +70,7 @@ TEST_F(NotebookTest, KeepsEveryFieldOfAnEntryAndTheLastCalculation) {
     // The last calculation is never listed among the named ones.
     ASSERT_EQ(reopened.notebook->entries().size(), 1u);
     EXPECT_EQ(sql(path, QStringLiteral("PRAGMA journal_mode")), u"wal");
-    EXPECT_EQ(sql(path, QStringLiteral("PRAGMA user_version")), u"1");
+    EXPECT_EQ(sql(path, QStringLiteral("PRAGMA user_version")), u"2");
 }
 
 TEST_F(NotebookTest, NamesAreUniqueWithoutCaseAndSortedAsInFrench) {
@@ -203,16 +205,54 @@ INSTANTIATE_TEST_SUITE_P(Notebook, UntrustedFile, testing::ValuesIn(untrusted),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(UnwritableFolder, GivesAMessage) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into any folder";
-    }
     QTemporaryDir dir;
     ::chmod(QFile::encodeName(dir.path()).constData(), 0555);
-    const auto opened = Notebook::open(dir.filePath(QStringLiteral("carnet.sqlite")));
+    // Root writes into any folder of its own, but not into /proc's.
+    const QString folder = ::geteuid() == 0 ? QStringLiteral("/proc/self") : dir.path();
+    const auto opened = Notebook::open(folder + QStringLiteral("/carnet.sqlite"));
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     EXPECT_FALSE(opened.notebook);
     EXPECT_TRUE(opened.message.contains(u"ne peut pas être ouvert"))
         << opened.message.toStdString();
+}
+
+// A notebook written by the first released schema: its entries stay, and it takes the base
+// temperature's terms from then on.
+TEST_F(NotebookTest, AFirstVersionFileIsBroughtUpToDate) {
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const char* statement :
+             {"CREATE TABLE entries (id INTEGER PRIMARY KEY, kind TEXT NOT NULL DEFAULT 'nom',"
+              " name TEXT NOT NULL, name_key TEXT UNIQUE, notes TEXT NOT NULL DEFAULT '',"
+              " mode INTEGER NOT NULL, masse INTEGER NOT NULL, unite1 INTEGER NOT NULL,"
+              " unite2 INTEGER NOT NULL, q1 TEXT, h1 TEXT, h1d TEXT, q2 TEXT, h2 TEXT,"
+              " h2d TEXT, ef2 TEXT, pieces INTEGER, sel REAL, levure REAL,"
+              " created TEXT NOT NULL, modified TEXT NOT NULL)",
+              "CREATE TABLE settings (key TEXT PRIMARY KEY, value TEXT NOT NULL)",
+              "INSERT INTO entries (name, name_key, mode, masse, unite1, unite2, q1, h1,"
+              " created, modified) VALUES ('Baguette', 'baguette', 1, 1, 2, 5, '1200', '68',"
+              " '2026-03-01T06:30:00Z', '2026-03-01T06:30:00Z')",
+              "PRAGMA user_version = 1"}) {
+            ASSERT_TRUE(q.exec(QString::fromLatin1(statement))) << statement;
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("v1"));
+
+    auto opened = Notebook::open(path);
+    ASSERT_TRUE(opened.notebook) << opened.message.toStdString();
+    EXPECT_FALSE(opened.notebook->readOnly());
+    const auto baguette = opened.notebook->find(QStringLiteral("baguette"));
+    ASSERT_TRUE(baguette);
+    EXPECT_EQ(baguette->calculation.texts.size(), 2u);
+    EXPECT_FALSE(baguette->calculation.base);
+    EXPECT_TRUE(opened.notebook->save(campagne(), false));
+    EXPECT_EQ(opened.notebook->find(campagne().name)->calculation.base,
+              campagne().calculation.base);
+    EXPECT_EQ(sql(path, QStringLiteral("PRAGMA user_version")), u"2");
 }
 
 TEST(LinkToARegularFile, IsFollowed) {

@@ -9,6 +9,7 @@
 #include "window/user_events.h"
 #include "wiring/actions.h"
 #include "wiring/base_apply.h"
+#include "wiring/last_calculation.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -157,6 +158,23 @@ TEST(BaseTemperature, AppliedInTheWindow) {
     EXPECT_FALSE(w.baseTerms());
     runAction(w, action(ActionId::Redo));
     EXPECT_EQ(w.H1.text(), QStringLiteral("18"));
+
+    // Kept with the calculation: resumed elsewhere, the sum comes back with its terms.
+    const QByteArray kept = saveCalculation(w);
+    testing::OpenedWindow elsewhere;
+    ASSERT_TRUE(resumeCalculation(elsewhere.w, kept));
+    EXPECT_EQ(elsewhere.w.baseTerms(), w.baseTerms());
+    EXPECT_EQ(calculationText(elsewhere.w), calculationText(w));
+    // Kept terms that are not four texts are left out, not the calculation.
+    QByteArray threeTerms = kept;
+    threeTerms.replace("\"22\",", "");
+    testing::OpenedWindow third;
+    ASSERT_TRUE(resumeCalculation(third.w, threeTerms)) << threeTerms.toStdString();
+    EXPECT_FALSE(third.w.baseTerms());
+    // A new calculation starts without them.
+    runAction(elsewhere.w, action(ActionId::NewCalculation));
+    EXPECT_FALSE(elsewhere.w.baseTerms());
+
     // Another target typed: the sum no longer says where the water comes from.
     userPaste(w.H1, QStringLiteral("25"));
     EXPECT_FALSE(calculationText(w).contains(u"Température de base"));
