@@ -15,10 +15,8 @@ namespace {
 
 bool knownColumn(const QString& column) {
     for (const ModeRow& row : modeRows()) {
-        for (const NamedBox& b : namedBoxes(row.mode)) {
-            if (names(b, column)) {
-                return true;
-            }
+        if (boxNamed(namedBoxes(row.mode), column) != nullptr) {
+            return true;
         }
     }
     return false;

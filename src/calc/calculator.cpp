@@ -173,16 +173,15 @@ void Calculator::prepare(const Request& request) {
 
 std::vector<Repair> Calculator::type(const Request& request) {
     Window& w = *window_;
-    const std::vector<NamedBox> all = namedBoxes(request.mode);
+    const std::vector<NamedBox>& all = namedBoxes(request.mode);
     std::vector<Repair> repairs;
     if (request.base) {
         typeBase(*request.base, all, request.repair, repairs);
     }
     for (const auto& input : request.inputs) {
         const QString& given = input.first;
-        const auto named = std::find_if(all.begin(), all.end(),
-                                        [&](const NamedBox& b) { return names(b, given); });
-        if (named == all.end()) {
+        const NamedBox* named = boxNamed(all, given);
+        if (named == nullptr) {
             throw UsageError(
                 QStringLiteral("nom inconnu « %1 » pour le mode %2 ; les noms sont : %3")
                     .arg(given)

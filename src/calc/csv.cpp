@@ -133,14 +133,14 @@ bool CsvReader::quotedByte(int c, QByteArray& field) {
 }
 
 bool CsvReader::endField(CsvRecord& r, QByteArray& field, int c) {
-    const QString tooMany = QStringLiteral("plus de %1 champs").arg(bounds_.fields);
+    const auto tooMany = [&] { return QStringLiteral("plus de %1 champs").arg(bounds_.fields); };
     if (r.cells.size() >= bounds_.fields && c == ',') {
-        skipLine(r, tooMany);
+        skipLine(r, tooMany());
         return false;
     }
     if (r.cells.size() >= bounds_.fields) {
         r.cells.clear();
-        r.error = tooMany;
+        r.error = tooMany();
     } else {
         r.cells << QString::fromUtf8(field);
     }

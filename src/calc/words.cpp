@@ -26,7 +26,9 @@ QString boxName(AnswerBox box) {
     return QString::fromLatin1(names[std::size_t(box)]);
 }
 
-std::vector<NamedBox> namedBoxes(Mode mode) {
+namespace {
+
+std::vector<NamedBox> makeNamedBoxes(Mode mode) {
     const ModeRow& row = modeRow(mode);
     const CommandNames& n = row.commandNames;
     const BoxNames& m = row.names;
@@ -58,10 +60,33 @@ std::vector<NamedBox> namedBoxes(Mode mode) {
     return boxes;
 }
 
-bool names(const NamedBox& box, const QString& word) {
+}  // namespace
+
+const std::vector<NamedBox>& namedBoxes(Mode mode) {
+    // Every row of a batch asks for its mode's: made once, read by every worker.
+    static const std::vector<std::vector<NamedBox>> all = [] {
+        std::vector<std::vector<NamedBox>> boxes;
+        for (const ModeRow& row : modeRows()) {
+            boxes.push_back(makeNamedBoxes(row.mode));
+        }
+        return boxes;
+    }();
+    const auto rows = modeRows();
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [&](const ModeRow& r) { return r.mode == mode; });
+    return all.at(std::size_t(row - rows.begin()));
+}
+
+const NamedBox* boxNamed(const std::vector<NamedBox>& boxes, const QString& word) {
+    const QString plain = plainWord(word);
     QString own = word;
     own.remove(u'(').remove(u')');
-    return box.name == plainWord(word) || box.boxName.compare(own, Qt::CaseInsensitive) == 0;
+    for (const NamedBox& box : boxes) {
+        if (box.name == plain || box.boxName.compare(own, Qt::CaseInsensitive) == 0) {
+            return &box;
+        }
+    }
+    return nullptr;
 }
 
 QStringList allBoxNames() {

@@ -36,10 +36,11 @@ struct NamedBox {
     QString boxName;  // "Q1" … "EF2", also accepted as its name
     QString meaning;  // what it holds, in French: "quantité de pâte"
 };
-// Every box the mode can show, in the order of the sentence.
-std::vector<NamedBox> namedBoxes(Mode mode);
-// Whether a word names the box: its short name, or its own name ("Q1", "EF2" or "EF(2)").
-bool names(const NamedBox& box, const QString& word);
+// Every box the mode can show, in the order of the sentence; made once for each mode.
+const std::vector<NamedBox>& namedBoxes(Mode mode);
+// The box of `boxes` a word names, by its short name or its own name ("Q1", "EF2" or "EF(2)");
+// null for none.
+const NamedBox* boxNamed(const std::vector<NamedBox>& boxes, const QString& word);
 QString boxName(AnswerBox box);
 // Every short name of every mode, each once, in the order of the modes.
 QStringList allBoxNames();

@@ -12,8 +12,21 @@ QString text(const char16_t* t) {
     return t != nullptr ? QString::fromUtf16(t) : QString();
 }
 
+// The caption as one line; most are one already and are shared rather than copied, as every
+// answer of a batch reads a dozen of them.
+QString simplified(const QString& caption) {
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const bool single =
+            caption[i] == u' ' && i > 0 && i + 1 < caption.size() && !caption[i + 1].isSpace();
+        if (caption[i].isSpace() && !single) {
+            return caption.simplified();
+        }
+    }
+    return caption;
+}
+
 QString shownCaption(const Captioned& label) {
-    return label.visible() ? label.caption().simplified() : QString();
+    return label.visible() ? simplified(label.caption()) : QString();
 }
 
 AnswerPiece words(const Captioned& label) {

@@ -289,7 +289,7 @@ TEST(Command, AnswersAsTheWindowModelDoes) {
             request.massUnit = pick(4);
             request.hydrationUnit1 = pick(2) * (1 + pick(4));
             request.hydrationUnit2 = pick(2) * (1 + pick(4));
-            const std::vector<NamedBox> boxes = namedBoxes(request.mode);
+            const std::vector<NamedBox>& boxes = namedBoxes(request.mode);
             for (int n = pick(6); n > 0; --n) {
                 const NamedBox& b = boxes[std::size_t(pick(int(boxes.size())))];
                 const QString value = pick(3) == 0 ? edges[pick(int(edges.size()))]
@@ -318,9 +318,7 @@ TEST(Command, AnswersAsTheWindowModelDoes) {
             }
             for (const auto& input : request.inputs) {
                 const QString& value = input.second;
-                const auto b = std::find_if(boxes.begin(), boxes.end(), [&](const NamedBox& x) {
-                    return names(x, input.first);
-                });
+                const NamedBox* b = boxNamed(boxes, input.first);
                 QString display = b->boxName;
                 if (display.startsWith(u"EF")) {
                     display = QStringLiteral("EF(%1)").arg(display.back());
