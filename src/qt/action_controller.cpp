@@ -94,6 +94,7 @@ bool ActionController::routeKey(QWidget* target, const QKeyEvent& event) {
 void ActionController::showWindowMenu(const QPoint& at) {
     refresh();
     qAction(action(ActionId::Resume))->setEnabled(savedCalculation().has_value());
+    tellNotebookOpening();
     QMenu menu(&view_);
     menu.setToolTipsVisible(true);
     for (const Action& row : fournil::actions()) {

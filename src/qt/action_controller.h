@@ -41,6 +41,9 @@ class ActionController : public QObject, private ViewActions {
     CalculationStore* calculationStore() const { return store_; }
     // The notebook that "Enregistrer dans le carnet…" and "Carnet…" use.
     void setNotebook(SharedNotebook* notebook);
+    // Tells what the notebook's opening found (a damaged file kept aside, a newer notebook read
+    // only), once, whichever use opened it: a menu, resuming, a save or the window's closing.
+    void tellNotebookOpening();
 
     // A key pressed or released in the window, before Qt's own handling: true when it is taken.
     bool routeKey(QWidget* target, const QKeyEvent& event);

@@ -72,8 +72,16 @@ void ActionController::showDialog(QDialog* dialog, QSize size) {
 }
 
 void ActionController::resume() {
-    if (const auto saved = savedCalculation()) {
+    const auto saved = savedCalculation();
+    tellNotebookOpening();
+    if (saved) {
         resumeCalculation(model_, *saved);
+    }
+}
+
+void ActionController::tellNotebookOpening() {
+    if (notebook_ != nullptr) {
+        notebook_->tellOpening();
     }
 }
 

@@ -71,6 +71,8 @@ class NotebookActions {
         : model_(model), window_(window), notebook_(notebook) {}
     void save();
     void open();
+    // What the notebook's opening found, said once.
+    void tellOpening();
     NotebookDialog* dialog() const { return dialog_; }
 
   private:

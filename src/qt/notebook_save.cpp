@@ -33,6 +33,8 @@ std::optional<std::pair<QString, QString>> askNameAndNotes(QWidget& window, cons
     layout->addRow(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
+    ask.adjustSize();
+    moveBeside(ask, window, ask.size());  // the calculation it names stays in sight
     if (ask.exec() != QDialog::Accepted || nameEdit->text().trimmed().isEmpty()) {
         return std::nullopt;
     }
@@ -41,11 +43,15 @@ std::optional<std::pair<QString, QString>> askNameAndNotes(QWidget& window, cons
 
 }  // namespace
 
-Notebook* NotebookActions::notebook() {
-    Notebook* notebook = notebook_.get();
+void NotebookActions::tellOpening() {
     if (const QString message = notebook_.takeMessage(); !message.isEmpty()) {
         QMessageBox::warning(&window_, title, message);
     }
+}
+
+Notebook* NotebookActions::notebook() {
+    Notebook* notebook = notebook_.get();
+    tellOpening();
     return notebook;
 }
 

@@ -30,7 +30,7 @@ Placement placeBeside(const QRect& window, const QSize& dialog, const QRect& are
     return {{within(right, dialog.width()), y}, std::nullopt};
 }
 
-void showBeside(QWidget& dialog, QWidget& window, QSize size) {
+void moveBeside(QWidget& dialog, QWidget& window, QSize size) {
     // Its frame is taken to be the window's, drawn by the same window manager.
     const QRect frame = window.frameGeometry(), inner = window.geometry();
     const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
@@ -53,6 +53,10 @@ void showBeside(QWidget& dialog, QWidget& window, QSize size) {
     } else {
         dialog.resize(size);
     }
+}
+
+void showBeside(QWidget& dialog, QWidget& window, QSize size) {
+    moveBeside(dialog, window, size);
     dialog.show();
     dialog.raise();
     dialog.activateWindow();

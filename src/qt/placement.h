@@ -24,8 +24,11 @@ struct Placement {
 // covers the window as little as the screen allows.
 Placement placeBeside(const QRect& window, const QSize& dialog, const QRect& area, int gap);
 
-// Shows a dialog of `size` beside the window, where it hides none of the sentence (the window
-// moves aside where only so both fit), and on the screen.
+// Sizes and moves a dialog of `size` beside the window, where it hides none of the sentence (the
+// window moves aside where only so both fit), and on the screen; for a dialog that exec() shows,
+// as one shown before exec() would not be modal.
+void moveBeside(QWidget& dialog, QWidget& window, QSize size);
+// The same, and shows it.
 void showBeside(QWidget& dialog, QWidget& window, QSize size);
 
 }  // namespace fournil::qt

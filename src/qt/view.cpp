@@ -142,9 +142,10 @@ void FournilView::setNotebook(SharedNotebook* notebook) {
 
 void FournilView::closeEvent(QCloseEvent* event) {
     CalculationStore* store = controller_->calculationStore();
+    QString why = store != nullptr ? store->save(saveCalculation(model_)) : QString();
+    controller_->tellNotebookOpening();  // a notebook first opened by this save
     // A save that fails is said before the window goes: the person may retry or close anyway.
-    for (QString why = store != nullptr ? store->save(saveCalculation(model_)) : QString();
-         !why.isEmpty(); why = store->save(saveCalculation(model_))) {
+    for (; !why.isEmpty(); why = store->save(saveCalculation(model_))) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Fournil"),
                         QStringLiteral("Le dernier calcul n'a pas pu être gardé : %1").arg(why),
                         QMessageBox::NoButton, this);

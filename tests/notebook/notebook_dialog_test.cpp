@@ -7,7 +7,11 @@
 #include "qt/view.h"
 #include "wiring/actions.h"
 
+#include "notebook/shared_notebook.h"
 #include "qt/platform_qt.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -139,6 +143,67 @@ TEST_F(NotebookWindow, AFailedSaveIsSaidBeforeClosing) {
     EXPECT_TRUE(said.front().startsWith(u"Le dernier calcul n'a pas pu être gardé : "))
         << said.front().toStdString();
     EXPECT_FALSE(view.isVisible());
+}
+
+// Answers every modal box as it comes: what it said, and where it stood.
+struct ModalAnswers {
+    QStringList said;
+    std::vector<QRect> frames;
+    QTimer poll;
+    ModalAnswers() {
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || modal->property("answered").toBool()) {
+                return;
+            }
+            modal->setProperty("answered", true);
+            frames.push_back(modal->frameGeometry());
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            said << (box != nullptr ? box->text() : modal->windowTitle());
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                dialog->reject();
+            }
+        });
+        poll.start();
+    }
+};
+
+// What the notebook's opening found is told whichever use opened it, the window's closing too;
+// the prompt for a name stands beside the window rather than over its sentence.
+TEST(NotebookOpening, IsToldByWhicheverUseOpensIt) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("carnet.sqlite"));
+    {
+        QFile damaged(path);
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(8192, 'x'));
+    }
+    testing::OpenedWindow opened;
+    FournilView view{opened.w};
+    SharedNotebook shared{path};
+    FileCalculationStore older(dir.filePath(QStringLiteral("dernier-calcul.json")));
+    NotebookCalculationStore store(shared, older);
+    view.setCalculationStore(&store);
+    view.setNotebook(&shared);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ModalAnswers answers;
+    view.close();
+    ASSERT_EQ(answers.said.size(), 1) << answers.said.join(u'|').toStdString();
+    EXPECT_TRUE(answers.said.front().contains(u"endommagé")) << answers.said.front().toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.endommage-*")}).size(), 1);
+
+    // Told once: saving now asks for a name only, beside the window.
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    NotebookActions actions{opened.w, view, shared};
+    actions.save();
+    ASSERT_EQ(answers.said.size(), 2) << answers.said.join(u'|').toStdString();
+    EXPECT_EQ(answers.said.back(), u"Enregistrer dans le carnet");
+    EXPECT_FALSE(answers.frames.back().intersects(view.frameGeometry()))
+        << "prompt " << answers.frames.back().x() << "," << answers.frames.back().y() << ", window "
+        << view.frameGeometry().x() << "," << view.frameGeometry().y();
 }
 
 }  // namespace
