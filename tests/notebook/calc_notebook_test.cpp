@@ -46,6 +46,15 @@ class CalcNotebook : public testing::Test {
                 QString::fromUtf8(p->readAllStandardError())};
     }
     QString query(const QString& statement) { return queryFile(notebook, statement); }
+    // Imported into an empty notebook and exported again: the same bytes.
+    void exportedAgainFromAnEmptyNotebook(const QString& exported) {
+        notebook = dir.filePath(QStringLiteral("autre.sqlite"));
+        ASSERT_EQ(
+            calc({QStringLiteral("--carnet-importer"), QStringLiteral("-")}, exported.toUtf8())
+                .status,
+            0);
+        EXPECT_EQ(calc({QStringLiteral("--carnet-exporter")}).out, exported);
+    }
     void importThreeDoughs() {
         const Ran r = calc({QStringLiteral("--carnet-importer"), QStringLiteral("-")}, threeDoughs);
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
@@ -81,13 +90,7 @@ TEST_F(CalcNotebook, ImportsListsComputesAndExportsIdentically) {
     EXPECT_TRUE(answer.contains(u",4,450,"))
         << answer.toStdString();  // the recipe's pieces and weight
 
-    // Into an empty notebook and out again: the same bytes.
-    notebook = dir.filePath(QStringLiteral("autre.sqlite"));
-    ASSERT_EQ(
-        calc({QStringLiteral("--carnet-importer"), QStringLiteral("-")}, exported.out.toUtf8())
-            .status,
-        0);
-    EXPECT_EQ(calc({QStringLiteral("--carnet-exporter")}).out, exported.out);
+    exportedAgainFromAnEmptyNotebook(exported.out);
 }
 
 // An entry made from a base temperature keeps its terms: computed, exported and imported again.
@@ -107,12 +110,7 @@ TEST_F(CalcNotebook, AnEntryKeepsItsBaseTemperature) {
     ASSERT_EQ(exported.status, 0) << exported.err.toStdString();
     EXPECT_TRUE(exported.out.contains(u",base,t_farine,t_fournil,t_levain,"));
     EXPECT_TRUE(exported.out.contains(u",54,20,22,,")) << exported.out.toStdString();
-    notebook = dir.filePath(QStringLiteral("autre.sqlite"));
-    ASSERT_EQ(
-        calc({QStringLiteral("--carnet-importer"), QStringLiteral("-")}, exported.out.toUtf8())
-            .status,
-        0);
-    EXPECT_EQ(calc({QStringLiteral("--carnet-exporter")}).out, exported.out);
+    exportedAgainFromAnEmptyNotebook(exported.out);
 }
 
 TEST_F(CalcNotebook, ARecipeOptionChangesTheEntrysRecipe) {
