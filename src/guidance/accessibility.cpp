@@ -73,7 +73,7 @@ QString accessibleName(const Window& w, const Control& control) {
     return {};
 }
 
-QString recipeApplyWaits() {
+QString applyWaits() {
     return QStringLiteral("« Appliquer » attend une valeur correcte dans chaque champ.");
 }
 

@@ -16,7 +16,7 @@ QString accessibleName(const Window& w, const Control& control);
 bool readWithItsLine(const Window& w, const Control& control);
 
 // Why the recipe dialog's "Appliquer" waits while a field is refused.
-QString recipeApplyWaits();
+QString applyWaits();
 
 // What Ctrl+C says it copied: the calculation, or the text selected in a field.
 QString copiedAnnouncement(const QString& selection);

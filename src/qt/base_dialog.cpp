@@ -1,5 +1,6 @@
 #include "qt/base_dialog.h"
 
+#include "guidance/accessibility.h"
 #include "guidance/base_text.h"
 #include "qt/widgets.h"
 #include "wiring/base_apply.h"
@@ -30,17 +31,24 @@ BaseDialog::BaseDialog(Window& model, QWidget* parent) : QDialog(parent), model_
         fields_[i].edit->setObjectName(QString::fromUtf16(names[i]));
         connect(fields_[i].edit, &QLineEdit::textChanged, this, [this] { refresh(); });
     }
-    announcer_ = new Announcer(this);
+    // Heard from the window: a notification that shows inside a dialog makes Orca present the
+    // whole dialog again before it.
+    announcer_ = new Announcer(parent);
+    announcer_->setObjectName(QStringLiteral("annonceBase"));
     result_ = new QLabel(this);
     result_->setObjectName(QStringLiteral("water"));
     result_->setWordWrap(true);
     layout->addWidget(result_);
     auto* buttons = new QDialogButtonBox(this);
-    apply_ = buttons->addButton(QStringLiteral("Appliquer"), QDialogButtonBox::ApplyRole);
+    apply_ = new WaitingButton(QStringLiteral("Appliquer"), buttons);
+    buttons->addButton(apply_, QDialogButtonBox::ApplyRole);
     apply_->setObjectName(QStringLiteral("apply"));
     apply_->setDefault(true);
-    buttons->addButton(QStringLiteral("Fermer"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("close"));
+    QPushButton* close = buttons->addButton(QStringLiteral("Fermer"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("close"));
+    // From the last field, what it leads to first.
+    setTabOrder(fields_.back().edit, apply_);
+    setTabOrder(apply_, close);
     layout->addWidget(buttons);
     connect(apply_, &QPushButton::clicked, this, [this] { apply(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -51,10 +59,9 @@ BaseDialog::Field BaseDialog::addField(const QString& label, int row) {
     auto* name = new QLabel(label, this);
     auto* edit = new QLineEdit(this);
     edit->setMaxLength(8);
-    edit->setAccessibleName(label + QStringLiteral(", en degrés Celsius"));
     name->setBuddy(edit);
-    auto* message = new QLabel(this);
-    message->setStyleSheet(QStringLiteral("color: #b00020"));
+    nameForTheEar(*edit, label + QStringLiteral(", en degrés Celsius"));
+    QLabel* message = newFieldMessage(this, label);
     grid->addWidget(name, row, 0);
     grid->addWidget(edit, row, 1);
     grid->addWidget(new QLabel(QStringLiteral("°C"), this), row, 2);
@@ -71,10 +78,15 @@ BaseRequest BaseDialog::request() const {
 }
 
 void BaseDialog::load() {
+    // The dialog is read as it opens, its water with it: nothing is announced as it fills, and
+    // nothing of a last opening is heard again.
+    announcer_->clear();
+    loading_ = true;
     const BaseTerms terms = model_.baseTerms().value_or(BaseTerms{});
     for (BaseField f : baseFields) {
         fields_[std::size_t(f)].edit->setText(terms.texts[std::size_t(f)]);
     }
+    loading_ = false;
     refresh();
     fields_[0].edit->setFocus();
     fields_[0].edit->selectAll();
@@ -94,16 +106,24 @@ void BaseDialog::refresh() {
         field.message->setText(problem);
         field.edit->setAccessibleDescription(problem);
     }
-    if (!appeared.isEmpty()) {
+    const QString result = check.result ? baseLines(model_, *check.result).join(u'\n') : QString();
+    if (!loading_ && !appeared.isEmpty()) {
         announcer_->announce(appeared.join(QStringLiteral(". ")));
+    } else if (!loading_ && !result.isEmpty() && result != result_->text()) {
+        announcer_->announce(result);  // the water as it is typed, as the window's answers are
     }
-    result_->setText(check.result ? baseLines(model_, *check.result).join(u'\n') : QString());
+    result_->setText(result);
     const bool applies = baseApplies(model_);
-    apply_->setEnabled(check.result.has_value() && applies);
-    apply_->setToolTip(applies ? QString() : baseUnavailableReason());
+    apply_->setWaiting(!applies       ? baseUnavailableReason()
+                       : check.result ? QString()
+                                      : applyWaits());
 }
 
 void BaseDialog::apply() {
+    if (apply_->waiting()) {
+        announcer_->announce(apply_->why());
+        return;
+    }
     applyBaseTemperature(model_, request());
     refresh();
 }

@@ -8,6 +8,8 @@
 #include "inputs/base_temperature.h"
 #include "window/window.h"
 
+#include "qt/waiting_button.h"
+
 #include <QDialog>
 
 #include <array>
@@ -41,8 +43,9 @@ class BaseDialog : public QDialog {
     Window& model_;
     std::array<Field, baseFields.size()> fields_{};
     QLabel* result_ = nullptr;
-    QPushButton* apply_ = nullptr;
+    WaitingButton* apply_ = nullptr;
     Announcer* announcer_ = nullptr;
+    bool loading_ = false;
 };
 
 }  // namespace fournil::qt

@@ -74,11 +74,15 @@ RecipeDialog::RecipeDialog(Window& model, QWidget* parent) : QDialog(parent), mo
 
     auto* buttons = new QDialogButtonBox(this);
     buttons_ = buttons;
-    apply_ = buttons->addButton(QStringLiteral("Appliquer"), QDialogButtonBox::ApplyRole);
+    apply_ = new WaitingButton(QStringLiteral("Appliquer"), buttons);
+    buttons->addButton(apply_, QDialogButtonBox::ApplyRole);
     apply_->setObjectName(QStringLiteral("apply"));
     apply_->setDefault(true);
     QPushButton* close = buttons->addButton(QStringLiteral("Fermer"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("close"));
+    // The fields, the table, then what they lead to first.
+    setTabOrder(table_, apply_);
+    setTabOrder(apply_, close);
     layout->addWidget(buttons);
     connect(apply_, &QPushButton::clicked, this, [this] { apply(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -86,7 +90,10 @@ RecipeDialog::RecipeDialog(Window& model, QWidget* parent) : QDialog(parent), mo
         connect(f.edit, &QLineEdit::textChanged, this, [this] { read(); });
         f.edit->installEventFilter(this);
     }
-    announcer_ = new Announcer(this);
+    // Heard from the window: a notification that shows inside a dialog makes Orca present the
+    // whole dialog again before it.
+    announcer_ = new Announcer(parent);
+    announcer_->setObjectName(QStringLiteral("annonceRecette"));
     // The table's current row is read as the table takes the focus: Qt tells a screen reader of
     // the table alone, and the first Down would then read the second row.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -133,8 +140,7 @@ RecipeDialog::Field RecipeDialog::addField(QGridLayout* grid, const QString& lab
     edit->setProperty("unit", unit);
     name->setBuddy(edit);
     auto* units = new QLabel(unit, parent);
-    auto* message = new QLabel(parent);
-    message->setStyleSheet(QStringLiteral("color: #b00020"));
+    QLabel* message = newFieldMessage(parent, label);
     // Room kept for the longest message, under its field, so that the dialog stays narrow and
     // does not jump when one appears.
     message->setMinimumSize(
@@ -151,8 +157,8 @@ void RecipeDialog::nameWithUnits() {
     for (const Field& f : {pieces_, weight_, salt_, yeast_}) {
         const QString label = f.edit->property("label").toString();
         const QString unit = f.edit->property("unit").toString();
-        f.edit->setAccessibleName(unit.isEmpty() ? label
-                                                 : label + QStringLiteral(", ") + spokenUnit(unit));
+        nameForTheEar(*f.edit,
+                      unit.isEmpty() ? label : label + QStringLiteral(", ") + spokenUnit(unit));
     }
 }
 
@@ -189,6 +195,7 @@ void RecipeDialog::load() {
     const auto table = recipeTable(model_, recipe);
     const auto dough = LectureLocale(model_.Q1.text(), locale);
     const double weight = table ? table->pieceWeight : dough.value_or(0) / recipe.pieces;
+    announcer_->clear();  // nothing of a last opening heard again as the dialog shows
     pieces_.edit->setText(locale.toString(recipe.pieces));
     weight_.edit->setText(unroundedText(std::round(weight * 10) / 10, locale));
     salt_.edit->setText(locale.toString(recipe.salt, 'f', 2));
@@ -216,14 +223,14 @@ std::optional<std::pair<RecipeInputs, double>> RecipeDialog::read() {
         fields[std::size_t(f)]->edit->setAccessibleDescription(check.problem(f));
     }
     const bool applies = recipeApplies(model_);
-    apply_->setEnabled(check.inputs.has_value() && applies);
-    apply_->setToolTip(applies ? QString() : recipeUnavailableReason());
-    // A message is heard as it appears, not only when the baker comes back to its field; the
-    // disabled "Appliquer" cannot take the focus, so it says why it waits.
-    apply_->setAccessibleDescription(check.inputs ? QString() : recipeApplyWaits());
+    apply_->setWaiting(!applies       ? recipeUnavailableReason()
+                       : check.inputs ? QString()
+                                      : applyWaits());
+    // A message is heard as it appears, not only when the baker comes back to its field, with
+    // why "Appliquer" waits.
     if (!appeared.isEmpty()) {
         announcer_->announce(appeared.join(QStringLiteral(". ")) + QStringLiteral(". ") +
-                             apply_->accessibleDescription());
+                             apply_->why());
     }
     if (!check.inputs) {
         return std::nullopt;
@@ -232,6 +239,10 @@ std::optional<std::pair<RecipeInputs, double>> RecipeDialog::read() {
 }
 
 void RecipeDialog::apply() {
+    if (apply_->waiting()) {
+        announcer_->announce(apply_->why());
+        return;
+    }
     if (const auto inputs = read(); inputs && recipeApplies(model_)) {
         applyRecipe(model_, inputs->first, inputs->second);
         load();

@@ -7,6 +7,8 @@
 
 #include "window/window.h"
 
+#include "qt/waiting_button.h"
+
 #include <QDialog>
 
 class QGridLayout;
@@ -56,7 +58,7 @@ class RecipeDialog : public QDialog {
     QWidget* buttons_ = nullptr;
     QLabel* summary_ = nullptr;
     QTableWidget* table_ = nullptr;
-    QPushButton* apply_ = nullptr;
+    WaitingButton* apply_ = nullptr;
     Announcer* announcer_ = nullptr;  // the messages, heard as they appear
 };
 

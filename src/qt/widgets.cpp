@@ -220,6 +220,28 @@ void Announcer::announce(const QString& text) {
     show();
 }
 
+void Announcer::clear() {
+    text_.clear();
+    hide();
+}
+
+void nameForTheEar(QLineEdit& edit, const QString& name) {
+    edit.setAccessibleName(name);
+    for (QLabel* label : edit.parentWidget()->findChildren<QLabel*>()) {
+        if (label->buddy() == &edit) {
+            label->setAccessibleName(name);
+        }
+    }
+}
+
+QLabel* newFieldMessage(QWidget* parent, const QString& field) {
+    auto* message = new QLabel(parent);
+    message->setStyleSheet(QStringLiteral("color: #b00020"));
+    // A label with a name of its own sends no change of name as its text changes.
+    message->setAccessibleName(QStringLiteral("Message : ") + field);
+    return message;
+}
+
 void CaptionLabel::setCaption(const QString& caption) {
     if (caption_ != caption) {
         caption_ = caption;

@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QValidator>
 #include <QWidget>
 
@@ -52,11 +53,22 @@ class Announcer : public QWidget {
   public:
     explicit Announcer(QWidget* parent);
     void announce(const QString& text);
+    // Nothing left to be heard again when its dialog shows anew.
+    void clear();
     const QString& text() const { return text_; }
 
   private:
     QString text_;
 };
+
+// A dialog's field named for the ear, its unit included: the name is given to the field and to
+// the label whose buddy it is, as a screen reader names a field by its label.
+void nameForTheEar(QLineEdit& edit, const QString& name);
+
+// A message beside a dialog's field, in red. Its changes are not sent to a screen reader, which
+// would present the whole dialog again: the field's description and the dialog's announcement
+// carry it.
+QLabel* newFieldMessage(QWidget* parent, const QString& field);
 
 // A filled rectangle with an outline in the window-text colour.
 class FilledRectangle : public QWidget {

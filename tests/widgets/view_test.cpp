@@ -5,6 +5,7 @@
 #include "qt/desktop_window.h"
 #include "qt/platform_qt.h"
 #include "qt/recipe_card.h"
+#include "qt/waiting_button.h"
 #include "qt/widgets.h"
 #include "readback.h"
 #include "window/startup.h"
@@ -300,17 +301,41 @@ TEST_F(View, TheBaseTemperatureDialog) {
     EXPECT_EQ(dialog->focusWidget(), field("base"));  // the first field, selected
     QTest::keyClicks(field("base"), QStringLiteral("60"));
     QTest::keyClicks(field("flour"), QStringLiteral("20"));
+    auto* announcer =
+        dynamic_cast<Announcer*>(view->findChild<QWidget*>(QStringLiteral("annonceBase")));
+    ASSERT_NE(announcer, nullptr);
     QTest::keyClicks(field("bakehouse"), QStringLiteral("abc"));
-    auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply"));
-    EXPECT_FALSE(apply->isEnabled());
+    auto* apply = dialog->findChild<WaitingButton*>(QStringLiteral("apply"));
+    EXPECT_TRUE(apply->waiting());
     EXPECT_FALSE(field("bakehouse")->accessibleDescription().isEmpty());
+    // Waiting, "Appliquer" is still reached by Tab, after the last field and before "Fermer";
+    // pressed, it says why it waits and applies nothing.
+    field("levain")->setFocus();
+    QTest::keyClick(field("levain"), Qt::Key_Tab);
+    EXPECT_EQ(dialog->focusWidget(), apply);
+    QTest::keyClick(apply, Qt::Key_Space);
+    EXPECT_EQ(announcer->text(), applyWaits());
+    EXPECT_NE(w.H1.text(), QStringLiteral("18"));
+    // A screen reader names a field by its label: the label carries the unit.
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr) {
+            EXPECT_TRUE(label->accessibleName().endsWith(u", en degrés Celsius"))
+                << label->accessibleName().toStdString();
+        }
+    }
     field("bakehouse")->clear();
     QTest::keyClicks(field("bakehouse"), QStringLiteral("22"));
     EXPECT_TRUE(dialog->findChild<QLabel*>(QStringLiteral("water"))->text().contains(u"eau 18 °C"));
-    ASSERT_TRUE(apply->isEnabled());
+    EXPECT_TRUE(announcer->text().startsWith(u"Température de base 60 °C : eau 18 °C"))
+        << announcer->text().toStdString();  // heard as it is typed
+    ASSERT_FALSE(apply->waiting());
     QTest::mouseClick(apply, Qt::LeftButton);
     EXPECT_EQ(w.H1.text(), QStringLiteral("18"));
     EXPECT_EQ(widget<QLineEdit>(w.H1)->text(), QStringLiteral("18"));
+    dialog->close();
+    // Opened again, nothing of the last opening is heard again.
+    QTest::keyClick(widget(w.Q1), Qt::Key_B, Qt::ControlModifier);
+    EXPECT_TRUE(announcer->text().isEmpty()) << announcer->text().toStdString();
     dialog->close();
 }
 
@@ -360,7 +385,7 @@ TEST_F(View, TheRecipeDialogAppliesFollowsAndRefuses) {
     const auto field = [&](const char* name) {
         return dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
     };
-    auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply"));
+    auto* apply = dialog->findChild<WaitingButton*>(QStringLiteral("apply"));
     auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("recipeTable"));
     const auto typeInto = [](QLineEdit* edit, const QString& text) {
         edit->selectAll();
@@ -370,7 +395,7 @@ TEST_F(View, TheRecipeDialogAppliesFollowsAndRefuses) {
     typeInto(field("weight"), QStringLiteral("250"));
     typeInto(field("salt"), QStringLiteral("2"));
     typeInto(field("yeast"), QStringLiteral("0.5"));
-    ASSERT_TRUE(apply->isEnabled());
+    ASSERT_FALSE(apply->waiting());
     QTest::mouseClick(apply, Qt::LeftButton);
     EXPECT_EQ(w.Q1.text(), QStringLiteral("1479"));
     ASSERT_TRUE(w.recipe().has_value());
@@ -400,13 +425,13 @@ TEST_F(View, TheRecipeDialogAppliesFollowsAndRefuses) {
         const QString good = edit->text();
         typeInto(edit, QString::fromLatin1(b.text));
         EXPECT_EQ(edit->text(), QString::fromLatin1(b.text));
-        EXPECT_FALSE(apply->isEnabled());
+        EXPECT_TRUE(apply->waiting());
         const QString why = edit->accessibleDescription();
         EXPECT_FALSE(why.isEmpty());
         // The command line refuses the same field for the same reason.
         EXPECT_EQ(commandLineRefusal(b.field, b.text), why);
         typeInto(edit, good);
-        EXPECT_TRUE(apply->isEnabled());
+        EXPECT_FALSE(apply->waiting());
     }
 
     // Undo takes back the typing ("1200" over the selection, one step), then in one step the
@@ -722,14 +747,14 @@ TEST_F(View, TheRecipeDialogAndMenusAreHeardAsTheyChange) {
     auto* dialog = view->findChild<QDialog*>(QStringLiteral("recipeDialog"));
     ASSERT_NE(dialog, nullptr);
     auto* announcer =
-        dynamic_cast<Announcer*>(dialog->findChild<QWidget*>(QStringLiteral("annonce")));
+        dynamic_cast<Announcer*>(view->findChild<QWidget*>(QStringLiteral("annonceRecette")));
     ASSERT_NE(announcer, nullptr);
     auto* pieces = dialog->findChild<QLineEdit*>(QStringLiteral("pieces"));
-    auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply"));
+    auto* apply = dialog->findChild<WaitingButton*>(QStringLiteral("apply"));
     // The field's name, its message (in the locale's numbers), why "Appliquer" waits.
     const auto said = [pieces] {
         return QStringLiteral("Nombre de pâtons : ") + pieces->accessibleDescription() +
-               QStringLiteral(". ") + recipeApplyWaits();
+               QStringLiteral(". ") + applyWaits();
     };
     const struct {
         const char* typed;
@@ -746,12 +771,18 @@ TEST_F(View, TheRecipeDialogAndMenusAreHeardAsTheyChange) {
         pieces->selectAll();
         QTest::keyClicks(pieces, QString::fromLatin1(step.typed));
         EXPECT_EQ(announcer->text(), step.heard ? said() : QString());
-        EXPECT_EQ(apply->accessibleDescription().isEmpty(), apply->isEnabled());
+        EXPECT_EQ(apply->accessibleDescription().isEmpty(), !apply->waiting());
     }
+    // Waiting, "Appliquer" is reached by Tab after the table, and says why when pressed.
+    auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("recipeTable"));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab);
+    ASSERT_EQ(dialog->focusWidget(), apply);
+    QTest::keyClick(apply, Qt::Key_Return);
+    EXPECT_EQ(announcer->text(), said().section(QStringLiteral(". "), -1));
     pieces->selectAll();
     QTest::keyClicks(pieces, QStringLiteral("6"));
     QTest::mouseClick(apply, Qt::LeftButton);
-    auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("recipeTable"));
     ASSERT_GT(table->rowCount(), 0);
     EXPECT_EQ(table->currentRow(), 0);
     EXPECT_TRUE(table->selectedItems().isEmpty());  // current, not shown selected
