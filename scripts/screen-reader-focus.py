@@ -73,7 +73,9 @@ def report(log_file, steps_file):
         if 0 < i <= len(steps) and steps[i - 1][1]:
             name, value = steps[i - 1][1]
             heard = "\n".join(said)
-            if name and name not in heard:
+            # Read as a box is when focused: its own name first, not inside a notification that
+            # names it beside a message.
+            if name and not any(line.lstrip("'\"").startswith(name) for line in said):
                 verdict = "(the box was not read on this key)"
             elif not value or re.search(r"(?<![\d,])" + re.escape(value) + r"(?![\d,])", heard):
                 verdict = "heard whole"  # standing alone, not inside a longer number

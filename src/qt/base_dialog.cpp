@@ -61,7 +61,7 @@ BaseDialog::Field BaseDialog::addField(const QString& label, int row) {
     edit->setMaxLength(8);
     name->setBuddy(edit);
     nameForTheEar(*edit, label + QStringLiteral(", en degrés Celsius"));
-    QLabel* message = newFieldMessage(this, label);
+    QLabel* message = newFieldMessage(this);
     grid->addWidget(name, row, 0);
     grid->addWidget(edit, row, 1);
     grid->addWidget(new QLabel(QStringLiteral("°C"), this), row, 2);

@@ -140,7 +140,7 @@ RecipeDialog::Field RecipeDialog::addField(QGridLayout* grid, const QString& lab
     edit->setProperty("unit", unit);
     name->setBuddy(edit);
     auto* units = new QLabel(unit, parent);
-    QLabel* message = newFieldMessage(parent, label);
+    QLabel* message = newFieldMessage(parent);
     // Room kept for the longest message, under its field, so that the dialog stays narrow and
     // does not jump when one appears.
     message->setMinimumSize(

@@ -234,11 +234,9 @@ void nameForTheEar(QLineEdit& edit, const QString& name) {
     }
 }
 
-QLabel* newFieldMessage(QWidget* parent, const QString& field) {
+QLabel* newFieldMessage(QWidget* parent) {
     auto* message = new QLabel(parent);
     message->setStyleSheet(QStringLiteral("color: #b00020"));
-    // A label with a name of its own sends no change of name as its text changes.
-    message->setAccessibleName(QStringLiteral("Message : ") + field);
     return message;
 }
 

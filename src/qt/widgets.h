@@ -65,10 +65,8 @@ class Announcer : public QWidget {
 // the label whose buddy it is, as a screen reader names a field by its label.
 void nameForTheEar(QLineEdit& edit, const QString& name);
 
-// A message beside a dialog's field, in red. Its changes are not sent to a screen reader, which
-// would present the whole dialog again: the field's description and the dialog's announcement
-// carry it.
-QLabel* newFieldMessage(QWidget* parent, const QString& field);
+// A message beside a dialog's field, in red; empty, a screen reader reads nothing of it.
+QLabel* newFieldMessage(QWidget* parent);
 
 // A filled rectangle with an outline in the window-text colour.
 class FilledRectangle : public QWidget {
