@@ -71,21 +71,7 @@ RecipeDialog::RecipeDialog(Window& model, QWidget* parent) : QDialog(parent), mo
     addTable(inside);
     scroll_->setWidget(content);
     layout->addWidget(scroll_);
-
-    auto* buttons = new QDialogButtonBox(this);
-    buttons_ = buttons;
-    apply_ = new WaitingButton(QStringLiteral("Appliquer"), buttons);
-    buttons->addButton(apply_, QDialogButtonBox::ApplyRole);
-    apply_->setObjectName(QStringLiteral("apply"));
-    apply_->setDefault(true);
-    QPushButton* close = buttons->addButton(QStringLiteral("Fermer"), QDialogButtonBox::RejectRole);
-    close->setObjectName(QStringLiteral("close"));
-    // The fields, the table, then what they lead to first.
-    setTabOrder(table_, apply_);
-    setTabOrder(apply_, close);
-    layout->addWidget(buttons);
-    connect(apply_, &QPushButton::clicked, this, [this] { apply(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    addButtons(layout);
     for (const Field& f : {pieces_, weight_, salt_, yeast_}) {
         connect(f.edit, &QLineEdit::textChanged, this, [this] { read(); });
         f.edit->installEventFilter(this);
@@ -108,6 +94,23 @@ RecipeDialog::RecipeDialog(Window& model, QWidget* parent) : QDialog(parent), mo
         }
     });
     load();
+}
+
+void RecipeDialog::addButtons(QVBoxLayout* layout) {
+    buttons_ = new QDialogButtonBox(this);
+    apply_ = new WaitingButton(QStringLiteral("Appliquer"), buttons_);
+    buttons_->addButton(apply_, QDialogButtonBox::ApplyRole);
+    apply_->setObjectName(QStringLiteral("apply"));
+    apply_->setDefault(true);
+    QPushButton* close =
+        buttons_->addButton(QStringLiteral("Fermer"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("close"));
+    // The fields, the table, then what they lead to first.
+    setTabOrder(table_, apply_);
+    setTabOrder(apply_, close);
+    layout->addWidget(buttons_);
+    connect(apply_, &QPushButton::clicked, this, [this] { apply(); });
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void RecipeDialog::addTable(QVBoxLayout* layout) {

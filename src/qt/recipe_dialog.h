@@ -11,6 +11,7 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -46,6 +47,8 @@ class RecipeDialog : public QDialog {
     };
     Field addField(QGridLayout* grid, const QString& label, const QString& unit, int row);
     void addTable(QVBoxLayout* layout);
+    // "Appliquer" and "Fermer", after the table in the order of Tab.
+    void addButtons(QVBoxLayout* layout);
     void nameWithUnits();
     // The inputs as read, or nothing while one is wrong (its message then says why).
     std::optional<std::pair<RecipeInputs, double>> read();
@@ -55,7 +58,7 @@ class RecipeDialog : public QDialog {
     Field pieces_, weight_, salt_, yeast_;
     QLabel* weightUnit_ = nullptr;
     QScrollArea* scroll_ = nullptr;  // scrolls only on a screen smaller than the dialog
-    QWidget* buttons_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
     QLabel* summary_ = nullptr;
     QTableWidget* table_ = nullptr;
     WaitingButton* apply_ = nullptr;
