@@ -1,6 +1,7 @@
 #include "qt/action_controller.h"
 
 #include "qt/keys.h"
+#include "qt/scaled_style.h"
 #include "qt/view.h"
 #include "window/user_events.h"
 
@@ -47,8 +48,9 @@ void ActionController::refresh() {
         }
         QAction* action = qAction(row);
         action->setEnabled(actionEnabled(model_, row));
-        // A disabled entry says why; menus show tooltips.
+        // A disabled entry says why: menus show tooltips, a screen reader reads the status tip.
         action->setToolTip(whyDisabled(model_, row));
+        action->setStatusTip(whyDisabled(model_, row));
     }
 }
 
@@ -97,6 +99,8 @@ void ActionController::showWindowMenu(const QPoint& at) {
     tellNotebookOpening();
     QMenu menu(&view_);
     menu.setToolTipsVisible(true);
+    MenuStyle style;
+    menu.setStyle(&style);
     for (const Action& row : fournil::actions()) {
         if (row.label != nullptr) {
             if (row.separated) {

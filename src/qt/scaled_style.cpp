@@ -27,6 +27,16 @@ void ScaledStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
                               text, role);
 }
 
+MenuStyle::MenuStyle() : QProxyStyle(QApplication::style()->name()) {}
+
+int MenuStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                         QStyleHintReturn* returned) const {
+    if (hint == SH_Menu_AllowActiveAndDisabled) {
+        return 1;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+}
+
 void ScaledStyle::keepScale() {
     scale_ = [scale = scale_()] { return scale; };
 }

@@ -13,6 +13,15 @@
 
 namespace fournil::qt {
 
+// The window's menu as the keyboard walks it: a disabled entry is highlighted in turn, so that a
+// screen reader says it and why it is disabled instead of leaving it out.
+class MenuStyle : public QProxyStyle {
+  public:
+    MenuStyle();
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override;
+};
+
 class ScaledStyle : public QProxyStyle {
   public:
     // `scale` gives the view's scale as it stands.

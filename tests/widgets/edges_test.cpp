@@ -170,6 +170,31 @@ TEST_F(Edges, TheWindowsMenuOpensFromTheKeyboard) {
     }
 }
 
+// The arrows walk the window's menu through its disabled entries too, each with why it is
+// disabled, so that a screen reader's user hears them.
+TEST_F(Edges, TheMenusDisabledEntriesAreWalkedWithTheirReason) {
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    view->widgetOf(w.H1)->setFocus();
+    QStringList walked;
+    QString reason;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (int i = 0; i < int(menu->actions().size()); ++i) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            if (QAction* a = menu->activeAction(); a != nullptr && !walked.contains(a->text())) {
+                walked << a->text();
+                reason = a->isEnabled() || !reason.isEmpty() ? reason : a->statusTip();
+            }
+        }
+        menu->close();
+    });
+    key(Qt::Key_F10, Qt::ShiftModifier);  // mode 1: the base temperature is not offered
+    EXPECT_TRUE(walked.contains(u"Température de &base…")) << walked.join(u'|').toStdString();
+    EXPECT_TRUE(reason.contains(u"choisissez")) << reason.toStdString();
+}
+
 // Ctrl+R where the recipe is not offered says why, for the ear.
 TEST_F(Edges, TheRecipeRefusedSaysWhy) {
     userClick(w.optionL(3));
