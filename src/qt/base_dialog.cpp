@@ -59,13 +59,19 @@ BaseDialog::Field BaseDialog::addField(const QString& label, int row) {
     auto* name = new QLabel(label, this);
     auto* edit = new QLineEdit(this);
     edit->setMaxLength(8);
+    // Room for a temperature with its decimals, not for a sentence.
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-000,000")) +
+                          edit->fontMetrics().averageCharWidth() * 4);
     name->setBuddy(edit);
     nameForTheEar(*edit, label + QStringLiteral(", en degrés Celsius"));
     QLabel* message = newFieldMessage(this);
-    grid->addWidget(name, row, 0);
-    grid->addWidget(edit, row, 1);
-    grid->addWidget(new QLabel(QStringLiteral("°C"), this), row, 2);
-    grid->addWidget(message, row, 3);
+    // Under its field, wrapped: a message never widens the dialog past the screen's edge.
+    message->setWordWrap(true);
+    grid->addWidget(name, 2 * row, 0);
+    grid->addWidget(edit, 2 * row, 1);
+    grid->addWidget(new QLabel(QStringLiteral("°C"), this), 2 * row, 2);
+    grid->addWidget(message, 2 * row + 1, 1, 1, 3);
+    grid->setColumnStretch(3, 1);
     return {edit, message};
 }
 

@@ -5,6 +5,7 @@
 #include "guidance/accessibility.h"
 #include "guidance/recipe_text.h"
 #include "inputs/recipe_request.h"
+#include "qt/placement.h"
 #include "qt/widgets.h"
 #include "wiring/actions.h"
 #include "wiring/recipe_dough.h"
@@ -263,6 +264,7 @@ void RecipeDialog::refresh() {
                                                                  "la calcule autour de la pâte.")
                                                 : recipeUnavailableReason());
         read();
+        fitContent();
         return;
     }
     summary_->setText(
@@ -287,6 +289,24 @@ void RecipeDialog::refresh() {
     // Down moves on from it.
     table_->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
     read();
+    fitContent();
+}
+
+void RecipeDialog::fitContent() {
+    // A longer summary wraps onto another line: the dialog grows, where the screen has room,
+    // rather than scroll and cut its columns.
+    QWidget* content = scroll_->widget();
+    if (!isVisible() || parentWidget() == nullptr || content == nullptr) {
+        return;
+    }
+    const QSize room = scroll_->viewport()->size();
+    const int height = content->hasHeightForWidth() ? content->heightForWidth(room.width())
+                                                    : content->sizeHint().height();
+    const QSize more(std::max(0, content->minimumSizeHint().width() - room.width()),
+                     std::max(0, height - room.height()));
+    if (more.width() > 0 || more.height() > 0) {
+        moveBeside(*this, *parentWidget(), size() + more);
+    }
 }
 
 }  // namespace fournil::qt

@@ -49,6 +49,8 @@ class RecipeDialog : public QDialog {
     void addTable(QVBoxLayout* layout);
     // "Appliquer" and "Fermer", after the table in the order of Tab.
     void addButtons(QVBoxLayout* layout);
+    // Grows to what its content needs now, where the screen has room.
+    void fitContent();
     void nameWithUnits();
     // The inputs as read, or nothing while one is wrong (its message then says why).
     std::optional<std::pair<RecipeInputs, double>> read();

@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -193,6 +195,46 @@ TEST_F(Edges, TheMenusDisabledEntriesAreWalkedWithTheirReason) {
     key(Qt::Key_F10, Qt::ShiftModifier);  // mode 1: the base temperature is not offered
     EXPECT_TRUE(walked.contains(u"Température de &base…")) << walked.join(u'|').toStdString();
     EXPECT_TRUE(reason.contains(u"choisissez")) << reason.toStdString();
+}
+
+// A dialog grows to what it must show rather than scroll or widen past the screen: the recipe's
+// summary on two lines once applied, the base temperature's longest message under its field.
+TEST_F(Edges, TheDialogsGrowToTheirContentNotPastTheScreen) {
+    key(Qt::Key_R, Qt::ControlModifier);
+    auto* recipe = view->findChild<QDialog*>(QStringLiteral("recipeDialog"));
+    ASSERT_NE(recipe, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(recipe));
+    for (const auto& [name, text] :
+         {std::pair("pieces", "6"), std::pair("weight", "250"), std::pair("yeast", "0,5")}) {
+        auto* edit = recipe->findChild<QLineEdit*>(QString::fromLatin1(name));
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromLatin1(text));
+    }
+    QTest::mouseClick(recipe->findChild<QPushButton*>(QStringLiteral("apply")), Qt::LeftButton);
+    QTest::qWait(50);  // the layout's requests, posted
+    auto* scroll = recipe->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+    recipe->close();
+
+    userClick(w.optionL(3));
+    view->activateWindow();
+    key(Qt::Key_B, Qt::ControlModifier);
+    auto* base = view->findChild<QDialog*>(QStringLiteral("baseDialog"));
+    ASSERT_NE(base, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(base));
+    const int width = base->width();
+    for (const auto& [name, text] : {std::pair("flour", "20"), std::pair("bakehouse", "22"),
+                                     std::pair("base", "30")}) {  // a water of -12 °C
+        auto* edit = base->findChild<QLineEdit*>(QString::fromLatin1(name));
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromLatin1(text));
+    }
+    QTest::qWait(50);
+    EXPECT_EQ(base->width(), width);
+    EXPECT_TRUE(view->screen()->availableGeometry().contains(base->frameGeometry()));
+    base->close();
 }
 
 // Ctrl+R where the recipe is not offered says why, for the ear.
