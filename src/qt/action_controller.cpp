@@ -1,6 +1,7 @@
 #include "qt/action_controller.h"
 
 #include "qt/keys.h"
+#include "qt/notebook_dialog.h"
 #include "qt/scaled_style.h"
 #include "qt/view.h"
 #include "window/user_events.h"

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QSize>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -35,6 +36,7 @@ class BaseDialog;
 class ActionController : public QObject, private ViewActions {
   public:
     explicit ActionController(FournilView& view);
+    ~ActionController() override;
 
     // Where the last calculation is kept when the window closes, and resumed from on request.
     void setCalculationStore(CalculationStore* store) { store_ = store; }
@@ -81,7 +83,7 @@ class ActionController : public QObject, private ViewActions {
     CalculationStore* store_ = nullptr;
     RecipeDialog* recipe_ = nullptr;  // made when first asked for
     BaseDialog* base_ = nullptr;
-    NotebookActions* notebook_ = nullptr;
+    std::unique_ptr<NotebookActions> notebook_;
 };
 
 }  // namespace fournil::qt

@@ -85,9 +85,11 @@ void ActionController::tellNotebookOpening() {
     }
 }
 
+ActionController::~ActionController() = default;
+
 void ActionController::setNotebook(SharedNotebook* notebook) {
-    delete notebook_;
-    notebook_ = notebook != nullptr ? new NotebookActions(model_, view_, *notebook) : nullptr;
+    notebook_ =
+        notebook != nullptr ? std::make_unique<NotebookActions>(model_, view_, *notebook) : nullptr;
 }
 
 void ActionController::saveToNotebook() {
