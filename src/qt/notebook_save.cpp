@@ -3,10 +3,13 @@
 #include "qt/placement.h"
 
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace fournil::qt {
 namespace {
@@ -21,6 +24,10 @@ std::optional<std::pair<QString, QString>> askNameAndNotes(QWidget& window, cons
     auto* nameEdit = new QLineEdit(name, &ask);
     nameEdit->setObjectName(QStringLiteral("nom"));
     nameEdit->setAccessibleName(QStringLiteral("Nom de l'entrée"));
+    // Wide enough to read the proposed name whole, within reason.
+    const QFontMetrics metrics = nameEdit->fontMetrics();
+    nameEdit->setMinimumWidth(std::min(metrics.horizontalAdvance(name + QStringLiteral("MM")),
+                                       metrics.averageCharWidth() * 60));
     nameEdit->selectAll();
     auto* notesEdit = new QLineEdit(&ask);
     notesEdit->setObjectName(QStringLiteral("notes"));
