@@ -6,9 +6,12 @@
 #include "window/platform.h"
 #include "window/startup.h"
 #include "window/user_events.h"
+#include "window/window.h"
 #include "wiring/binding.h"
 
 #include <QLocale>
+
+#include <vector>
 
 namespace fournil::testing {
 
@@ -47,6 +50,16 @@ struct OpenedWindow {
     void workedExample(int mode) {
         userClick(w.optionL(mode));
         userClick(w.Simulation);
+    }
+};
+
+// Every announcement a window makes while it watches, in order: what a screen reader is told.
+struct HeardAnnouncements : WindowObserver {
+    std::vector<QString> said;
+    void propertyChanged(const Control& c, Property p) override {
+        if (p == Property::Announcement) {
+            said.push_back(c.window().announcement());
+        }
     }
 };
 

@@ -61,7 +61,6 @@ class ActionController : public QObject, private ViewActions {
     void refresh();
     void trigger(const Action& row);
     std::optional<QByteArray> savedCalculation() const;
-    void showDialog(QDialog* dialog, QSize size);  // placed, shown and active
 
     void print() override;
     void openRecipe() override;

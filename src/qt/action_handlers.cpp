@@ -43,32 +43,31 @@ void ActionController::print() {
     printCardWithDialog(model_, picture != nullptr ? picture->image : QImage(), &view_);
 }
 
-void ActionController::openRecipe() {
-    if (!actionEnabled(model_, action(ActionId::Recipe))) {
+namespace {
+
+// A dialog of the window, made when first asked for, filled from the model and shown beside the
+// window with its first field ready to be typed over; nothing where the action is not offered.
+template <class Dialog>
+void openBeside(Dialog*& dialog, ActionId id, Window& model, QWidget& window) {
+    if (!actionEnabled(model, action(id))) {
         return;
     }
-    if (recipe_ == nullptr) {
-        recipe_ = new RecipeDialog(model_, &view_);
+    if (dialog == nullptr) {
+        dialog = new Dialog(model, &window);
     }
-    recipe_->load();
-    showDialog(recipe_, recipe_->naturalSize());
-    recipe_->focusFirstField();
+    dialog->load();
+    showBeside(*dialog, window, dialog->naturalSize());
+    dialog->focusFirstField();
+}
+
+}  // namespace
+
+void ActionController::openRecipe() {
+    openBeside(recipe_, ActionId::Recipe, model_, view_);
 }
 
 void ActionController::openBaseTemperature() {
-    if (!actionEnabled(model_, action(ActionId::BaseTemperature))) {
-        return;
-    }
-    if (base_ == nullptr) {
-        base_ = new BaseDialog(model_, &view_);
-    }
-    base_->load();
-    showDialog(base_, base_->sizeHint());
-    base_->load();  // the first field focused and selected, now that the dialog is shown
-}
-
-void ActionController::showDialog(QDialog* dialog, QSize size) {
-    showBeside(*dialog, view_, size);
+    openBeside(base_, ActionId::BaseTemperature, model_, view_);
 }
 
 void ActionController::resume() {

@@ -94,7 +94,10 @@ void BaseDialog::load() {
     }
     loading_ = false;
     refresh();
-    fields_[0].edit->setFocus();
+}
+
+void BaseDialog::focusFirstField() {
+    fields_[0].edit->setFocus(Qt::OtherFocusReason);
     fields_[0].edit->selectAll();
 }
 

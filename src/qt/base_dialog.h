@@ -26,8 +26,12 @@ class BaseDialog : public QDialog {
   public:
     BaseDialog(Window& model, QWidget* parent);
 
-    // The fields from the terms last applied, the first focused and selected.
+    // The fields from the terms last applied.
     void load();
+    // As it opens: the first field focused with its text selected, to be typed over.
+    void focusFirstField();
+    // Its size with nothing scrolled, the buttons included.
+    QSize naturalSize() const { return sizeHint(); }
     // The result from the fields and the sentence as it stands.
     void refresh();
 

@@ -82,15 +82,6 @@ TEST(AccessibleNames, FollowTheUnits) {
     EXPECT_EQ(accessibleName(w, w.Image1), QStringLiteral("Logo de Fournil"));
 }
 
-struct Heard : WindowObserver {
-    std::vector<QString> said;
-    void propertyChanged(const Control& c, Property p) override {
-        if (p == Property::Announcement) {
-            said.push_back(c.window().announcement());
-        }
-    }
-};
-
 // What a key that acts says, heard once: a copy says what it copied, which the clipboard does not
 // show; a new calculation says so and its answer, even when it is the answer before.
 TEST(Announcements, EachActionSaysWhatItDidOnce) {
@@ -119,7 +110,7 @@ TEST(Announcements, EachActionSaysWhatItDidOnce) {
         userClick(w.optionL(1));
         userClick(w.Simulation);
         row.before(w);
-        Heard heard;
+        testing::HeardAnnouncements heard;
         w.addObserver(&heard);
         runAction(w, action(row.action));
         w.removeObserver(&heard);

@@ -28,33 +28,12 @@
 
 #include "fake_platform.h"
 #include "qstring_printer.h"
+#include "widgets/shown_window.h"
 
 namespace fournil::qt {
 namespace {
 
-class Edges : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        view = std::make_unique<FournilView>(w);
-        bindHandlers(w, platform);
-        openWindow(w);
-        view->show();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
-    }
-
-    void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target != nullptr ? target : view.get(), Qt::Key(k), modifiers);
-    }
-
-    testing::NoFiles files;
-    testing::Screen screen;
-    QtPictureLoader pictures;
-    Platform platform{files, screen, pictures};
-    Window w;
-    std::unique_ptr<FournilView> view;
-};
+using Edges = testing::ShownWindow;
 
 // Each row: the window's frame, the dialog's size, the screen's area, and where the dialog and
 // (when it must move) the window go.

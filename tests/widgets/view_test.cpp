@@ -41,6 +41,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "widgets/shown_window.h"
 
 #include "qstring_printer.h"
 
@@ -52,18 +53,12 @@ namespace fournil::qt {
 namespace {
 
 // The real widgets over a window model whose handlers record what reaches them.
-class View : public ::testing::Test {
+class View : public testing::ShownWindow {
   protected:
-    void SetUp() override {
-        view = std::make_unique<FournilView>(w);
-        bindHandlers(w, platform);
+    void beforeOpening() override {
         for (Control* c : w.controls()) {
             c->onMouseMove = [this, c] { moves.push_back(c->displayName()); };
         }
-        openWindow(w);
-        view->show();
-        view->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
     }
 
     template <class T = QWidget>
@@ -76,12 +71,6 @@ class View : public ::testing::Test {
         QTest::mouseMove(view->windowHandle(), target->mapTo(view.get(), target->rect().center()));
     }
 
-    testing::NoFiles files;
-    testing::Screen screen;
-    QtPictureLoader pictures;
-    Platform platform{files, screen, pictures};
-    Window w;
-    std::unique_ptr<FournilView> view;
     std::vector<QString> moves;
 };
 
@@ -684,22 +673,13 @@ TEST_F(View, TheLastCalculationIsKeptOnClosing) {
 // focused control's description, to the answer in words; none when the answer stays; F1's help
 // the same way. (Offscreen, Qt's accessibility is inactive: the announcements are counted at the
 // model and read back from the focused widget.)
-struct Announcements : WindowObserver {
-    std::vector<QString> heard;
-    void propertyChanged(const Control& c, Property p) override {
-        if (p == Property::Announcement) {
-            heard.push_back(c.window().announcement());
-        }
-    }
-};
-
 TEST_F(View, AScreenReaderHearsEveryNewAnswer) {
-    Announcements told;
+    testing::HeardAnnouncements told;
     w.addObserver(&told);
     const auto heard = [&told](const std::function<void()>& act) {
-        told.heard.clear();
+        told.said.clear();
         act();
-        return told.heard;
+        return told.said;
     };
     for (int mode = 1; mode <= 6; ++mode) {
         SCOPED_TRACE("mode " + std::to_string(mode));
