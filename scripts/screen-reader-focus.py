@@ -9,37 +9,22 @@
                                            was not heard whole (a digit dropped: "1200" as "120")"""
 
 import json
+import os
 import re
 import sys
 
 import pyatspi
 
-MODES = ["proportions eau/farine", "hydratation d'une pâte", "t° eau de coulage",
-         "modification d'un levain", "levain1 vers levain2", "proportion pâte /levain"]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.realpath(__file__)), "..", "tests",
+                                "atspi"))
+from fournil_atspi import application, choose_mode, walk  # noqa: E402
 
 
-def walk(node, visit):
-    visit(node)
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            walk(child, visit)
 
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and (app.name or "").lower().startswith("fournil"):
-            return app
-    sys.exit("the program is not on the AT-SPI bus")
 
 
 def choose(mode):
-    def press(node):
-        if node.getRole() == pyatspi.ROLE_RADIO_BUTTON and node.name == MODES[mode - 1]:
-            node.queryAction().doAction(0)
-    walk(application(), press)
+    choose_mode(application(), mode)
 
 
 def shown():

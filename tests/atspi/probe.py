@@ -12,6 +12,8 @@ import time
 
 import pyatspi
 
+from fournil_atspi import application, choose_mode, walk
+
 BOUNDARIES = {
     "char": pyatspi.TEXT_BOUNDARY_CHAR,
     "word start": pyatspi.TEXT_BOUNDARY_WORD_START,
@@ -21,8 +23,6 @@ BOUNDARIES = {
     "line start": pyatspi.TEXT_BOUNDARY_LINE_START,
     "line end": pyatspi.TEXT_BOUNDARY_LINE_END,
 }
-MODES = ["proportions eau/farine", "hydratation d'une pâte", "t° eau de coulage",
-         "modification d'un levain", "levain1 vers levain2", "proportion pâte /levain"]
 
 failures = []
 slowest = [0.0, ""]
@@ -50,23 +50,6 @@ def timed(what, call):
             slowest[:] = [spent, what]
 
 
-def walk(node, visit):
-    visit(node)
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            walk(child, visit)
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for _ in range(100):
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is not None and (app.name or "").lower().startswith("fournil"):
-                return app
-        time.sleep(0.2)
-    sys.exit("the program never showed itself on the AT-SPI bus")
 
 
 def boxes(root):
@@ -108,11 +91,8 @@ def probe(box, where):
     print("ok   %s" % name, flush=True)
 
 
-def choose_mode(app, mode):
-    def press(node):
-        if node.getRole() == pyatspi.ROLE_RADIO_BUTTON and node.name == MODES[mode - 1]:
-            node.queryAction().doAction(0)
-    walk(app, press)
+def choose(app, mode):
+    choose_mode(app, mode)
     time.sleep(0.3)
 
 
@@ -135,14 +115,14 @@ def main():
 
 def probe_all(app, pid):
     for mode in range(1, 7):
-        choose_mode(app, mode)
+        choose(app, mode)
         window_boxes = boxes(app)
         if not window_boxes:
             fail("mode %d: no box found" % mode)
         for box in window_boxes:
             probe(box, "mode %d" % mode)
     # The recipe dialog, from mode 1 (Ctrl+R through the real keyboard).
-    choose_mode(app, 1)
+    choose(app, 1)
     subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(pid), "--name",
                     ".", "windowfocus", "--sync", "key", "ctrl+r"], check=False, timeout=20)
     dialog = None
