@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -101,6 +102,8 @@ bool finishOut() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A reader that goes away is a failed write, told with its own status, not a death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
