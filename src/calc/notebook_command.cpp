@@ -45,6 +45,14 @@ int distance(const QString& a, const QString& b) {
     return row.back();
 }
 
+// The entry's calculation, refused when this program cannot replay it (a newer Fournil's).
+const KeptCalculation& replayable(const NotebookEntry& e) {
+    if (!validCalculation(e.calculation)) {
+        throw UsageError(notReplayable(e.name));
+    }
+    return e.calculation;
+}
+
 // The entry as a request: its mode, units and texts, as the window would replay them.
 Request entryRequest(const KeptCalculation& c, bool repair) {
     Request r;
@@ -84,7 +92,7 @@ int computeEntry(const Notebook& notebook, const Options& o, const QLocale& loca
                                  "proches : %2")
                       .arg(*o.notebook, joined(nearestNames(*o.notebook, names))));
     }
-    const KeptCalculation& c = entry->calculation;
+    const KeptCalculation& c = replayable(*entry);
     Calculator calculator(locale);
     Request request = entryRequest(c, o.request.repair);
     if (o.recipeGiven.empty()) {
@@ -119,7 +127,7 @@ QStringList exportColumns() {
 }
 
 QStringList exportRow(Calculator& calculator, const NotebookEntry& e, const QLocale& locale) {
-    const KeptCalculation& c = e.calculation;
+    const KeptCalculation& c = replayable(e);
     const std::optional<double> weight = pieceWeight(calculator, c);
     calculator.run(entryRequest(c, true));
     calculator.keep(c);

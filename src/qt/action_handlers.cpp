@@ -22,10 +22,12 @@
 namespace fournil::qt {
 
 void ActionController::answerChanged() {
-    if (recipe_ != nullptr) {
+    // An open dialog follows the sentence; a closed one is filled again as it opens, and says
+    // nothing meanwhile.
+    if (recipe_ != nullptr && recipe_->isVisible()) {
         recipe_->refresh();
     }
-    if (base_ != nullptr) {
+    if (base_ != nullptr && base_->isVisible()) {
         base_->refresh();
     }
 }

@@ -147,7 +147,10 @@ void NotebookDialog::updateButtons() {
 
 void NotebookDialog::openCurrent() {
     if (const NotebookEntry* e = current()) {
-        resumeCalculation(model_, e->calculation);
+        if (!resumeCalculation(model_, e->calculation)) {
+            refuse({notReplayable(e->name)});
+            return;
+        }
         accept();
     }
 }

@@ -10,7 +10,6 @@
 #include "wiring/actions.h"
 #include "wiring/recipe_dough.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -199,11 +198,15 @@ void RecipeDialog::load() {
     const auto table = recipeTable(model_, recipe);
     const auto dough = LectureLocale(model_.Q1.text(), locale);
     const double weight = table ? table->pieceWeight : dough.value_or(0) / recipe.pieces;
-    announcer_->clear();  // nothing of a last opening heard again as the dialog shows
+    // The dialog is read as it opens: nothing is announced as it fills, and nothing of a last
+    // opening is heard again.
+    announcer_->clear();
+    loading_ = true;
     pieces_.edit->setText(locale.toString(recipe.pieces));
     weight_.edit->setText(unroundedText(std::round(weight * 10) / 10, locale));
     salt_.edit->setText(locale.toString(recipe.salt, 'f', 2));
     yeast_.edit->setText(locale.toString(recipe.yeast, 'f', 2));
+    loading_ = false;
     refresh();
 }
 
@@ -219,9 +222,8 @@ std::optional<std::pair<RecipeInputs, double>> RecipeDialog::read() {
     for (RecipeField f : recipeFields) {
         QLabel* message = fields[std::size_t(f)]->message;
         if (!check.problem(f).isEmpty() && message->text() != check.problem(f)) {
-            QLineEdit* edit = fields[std::size_t(f)]->edit;
-            appeared << QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name) +
-                            QStringLiteral(" : ") + check.problem(f);
+            appeared << fields[std::size_t(f)]->edit->accessibleName() + QStringLiteral(" : ") +
+                            check.problem(f);
         }
         message->setText(check.problem(f));
         fields[std::size_t(f)]->edit->setAccessibleDescription(check.problem(f));
@@ -232,7 +234,7 @@ std::optional<std::pair<RecipeInputs, double>> RecipeDialog::read() {
                                       : applyWaits());
     // A message is heard as it appears, not only when the baker comes back to its field, with
     // why "Appliquer" waits.
-    if (!appeared.isEmpty()) {
+    if (!loading_ && !appeared.isEmpty()) {
         announcer_->announce(appeared.join(QStringLiteral(". ")) + QStringLiteral(". ") +
                              apply_->why());
     }

@@ -64,6 +64,7 @@ class RecipeDialog : public QDialog {
     QLabel* summary_ = nullptr;
     QTableWidget* table_ = nullptr;
     WaitingButton* apply_ = nullptr;
+    bool loading_ = false;
     Announcer* announcer_ = nullptr;  // the messages, heard as they appear
 };
 

@@ -79,6 +79,10 @@ void History::eventBegan(const UserEventScope& event, bool outermost) {
         return;
     }
     if (!outermost) {
+        if (kind_ == UserEventScope::Kind::Step || event.kind() == UserEventScope::Kind::Step) {
+            kind_ = UserEventScope::Kind::Step;  // whatever it edits is part of its one step
+            return;
+        }
         if (event.kind() == UserEventScope::Kind::Edit) {
             noteEdit(event);
         } else if (event.kind() == UserEventScope::Kind::Command &&
@@ -118,7 +122,7 @@ void History::eventEnded() {
 
 void History::record() {
     if (!dirty_) {
-        if (kind_ == UserEventScope::Kind::Command) {
+        if (kind_ == UserEventScope::Kind::Command || kind_ == UserEventScope::Kind::Step) {
             run_ = nullptr;
         }
         return;

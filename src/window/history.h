@@ -25,8 +25,6 @@ class History {
     // the outermost one as it ends, when a step is made.
     void eventBegan(const UserEventScope& event, bool outermost);
     void eventEnded();
-    // Ends an open run of typing: the next edit makes a step of its own.
-    void endTypingRun() { run_ = nullptr; }
 
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }

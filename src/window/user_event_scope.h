@@ -14,9 +14,10 @@ class Window;
 class UserEventScope {
   public:
     // How an event may make a step of the history: an edit of a box, a command (a click on a
-    // button, a key, an action) that ends a run of typing, or a passive event (a mouse move, a
-    // selection, a click into a box) that neither makes one nor ends one.
-    enum class Kind { Edit, Command, Passive };
+    // button, a key, an action) that ends a run of typing, a step of its own (a recipe or a
+    // calculation put in the window) whose edits never join a run of typing, or a passive event
+    // (a mouse move, a selection, a click into a box) that neither makes one nor ends one.
+    enum class Kind { Edit, Command, Step, Passive };
 
     // A command or a passive event.
     UserEventScope(Window& w, Kind kind);

@@ -2,7 +2,6 @@
 
 #include "engine/numbers.h"
 #include "modes/modes.h"
-#include "window/history.h"
 #include "window/user_event_scope.h"
 #include "window/user_events.h"
 #include "window/window.h"
@@ -18,14 +17,9 @@ BaseCheck applyBaseTemperature(Window& w, const BaseRequest& request) {
     if (!check.result || !baseApplies(w)) {
         return check;
     }
-    // A step of its own: whatever run of typing came before ends, and none goes on in it.
-    w.history().endTypingRun();
-    {
-        const UserEventScope event(w, UserEventScope::Kind::Command);
-        w.setBaseTerms(BaseTerms{request.texts});
-        userPaste(w.H1, unroundedText(check.result->water, w.locale()));
-    }
-    w.history().endTypingRun();
+    const UserEventScope event(w, UserEventScope::Kind::Step);
+    w.setBaseTerms(BaseTerms{request.texts});
+    userPaste(w.H1, unroundedText(check.result->water, w.locale()));
     return check;
 }
 

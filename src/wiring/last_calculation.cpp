@@ -112,6 +112,11 @@ bool validCalculation(const KeptCalculation& s) {
     });
 }
 
+QString notReplayable(const QString& name) {
+    return QStringLiteral("« %1 » n'est pas un calcul que cette version de Fournil sait refaire")
+        .arg(name);
+}
+
 KeptCalculation keptCalculation(const Window& w) {
     KeptCalculation kept{w.TypeCalcul, w.UniteMasse, w.UniteH1,    w.UniteH2,
                          {},           w.recipe(),   w.baseTerms()};
@@ -165,7 +170,7 @@ bool resumeCalculation(Window& w, const KeptCalculation& kept) {
     if (!validCalculation(kept)) {
         return false;
     }
-    const UserEventScope step(w, UserEventScope::Kind::Command);
+    const UserEventScope step(w, UserEventScope::Kind::Step);
     userClick(w.optionL(kept.mode));
     userClick(w.optionU(kept.massUnit));
     userClick(w.optionH(kept.unit1));

@@ -35,6 +35,8 @@ QByteArray calculationBytes(const KeptCalculation& kept);
 std::optional<KeptCalculation> readCalculation(const QByteArray& saved);
 // Whether a calculation read from anywhere holds what this window can replay.
 bool validCalculation(const KeptCalculation& kept);
+// What the person is told of a named calculation that is not one (written by another version).
+QString notReplayable(const QString& name);
 // As resumeCalculation below, for a calculation already read; false, nothing done, if invalid.
 bool resumeCalculation(Window& w, const KeptCalculation& kept);
 

@@ -2,7 +2,6 @@
 
 #include "engine/numbers.h"
 #include "engine/recipe.h"
-#include "window/history.h"
 #include "window/user_event_scope.h"
 #include "window/user_events.h"
 #include "window/window.h"
@@ -28,25 +27,20 @@ void applyRecipe(Window& w, const RecipeInputs& recipe, double total) {
     if (!recipeApplies(w)) {
         return;
     }
-    // A step of its own: whatever run of typing came before ends, and none goes on in it.
-    w.history().endTypingRun();
-    {
-        const UserEventScope event(w, UserEventScope::Kind::Command);
-        w.setRecipe(recipe);
-        // The masses are rounded one by one: the dough is nudged until the rounded ones add up
-        // to the total asked, where they can.
-        double dough = doughForTotal(w, recipe, total);
-        for (int attempt = 0; attempt < 4; ++attempt) {
-            userPaste(w.Q1, unroundedText(dough, w.locale()));
-            const auto table = recipeTable(w);
-            const double step = recipeStep(w);
-            if (!table || std::abs(table->total - total) < step / 2) {
-                break;
-            }
-            dough = std::round((dough + (total - table->total)) / step) * step;
+    const UserEventScope event(w, UserEventScope::Kind::Step);
+    w.setRecipe(recipe);
+    // The masses are rounded one by one: the dough is nudged until the rounded ones add up
+    // to the total asked, where they can.
+    double dough = doughForTotal(w, recipe, total);
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        userPaste(w.Q1, unroundedText(dough, w.locale()));
+        const auto table = recipeTable(w);
+        const double step = recipeStep(w);
+        if (!table || std::abs(table->total - total) < step / 2) {
+            break;
         }
+        dough = std::round((dough + (total - table->total)) / step) * step;
     }
-    w.history().endTypingRun();
 }
 
 }  // namespace fournil

@@ -113,6 +113,28 @@ TEST_F(CalcNotebook, AnEntryKeepsItsBaseTemperature) {
     exportedAgainFromAnEmptyNotebook(exported.out);
 }
 
+// An entry this version cannot replay (a mode or unit another Fournil wrote) is refused by name,
+// computed or exported, and never played.
+TEST_F(CalcNotebook, AnEntryItCannotReplayIsRefusedByName) {
+    importThreeDoughs();
+    for (const char* change : {"mode = 9", "unite2 = 0", "masse = -1"}) {
+        SCOPED_TRACE(change);
+        query(QStringLiteral("UPDATE entries SET %1 WHERE name = 'Baguette'")
+                  .arg(QString::fromLatin1(change)));
+        for (const QStringList& arguments :
+             {QStringList{QStringLiteral("--carnet"), QStringLiteral("Baguette")},
+              QStringList{QStringLiteral("--carnet-exporter")}}) {
+            const Ran r = calc(arguments);
+            EXPECT_EQ(r.status, 2) << r.out.toStdString();
+            EXPECT_TRUE(r.err.contains(u"« Baguette » n'est pas un calcul que cette version"))
+                << r.err.toStdString();
+        }
+        query(
+            QStringLiteral("UPDATE entries SET mode = 1, unite2 = 5, masse = 1 WHERE name = "
+                           "'Baguette'"));
+    }
+}
+
 TEST_F(CalcNotebook, ARecipeOptionChangesTheEntrysRecipe) {
     importThreeDoughs();
     const Ran r =

@@ -206,5 +206,20 @@ TEST(NotebookOpening, IsToldByWhicheverUseOpensIt) {
         << view.frameGeometry().x() << "," << view.frameGeometry().y();
 }
 
+// An entry this version cannot replay (another Fournil's mode) is said, and the list stays.
+TEST_F(NotebookWindow, AnEntryItCannotReplayIsSaidNotOpened) {
+    ASSERT_TRUE(shared.get()->save(entry(u"Pain d'ailleurs", u"", 9, "1200"), false));
+    dialog->reload();
+    const QString dough = w.Q1.text();
+    ModalAnswers answers;
+    QTest::keyClicks(search, QStringLiteral("ailleurs"));
+    QTest::keyClick(search, Qt::Key_Return);
+    ASSERT_EQ(answers.said.size(), 1);
+    EXPECT_TRUE(answers.said.front().contains(u"n'est pas un calcul que cette version"));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(w.Q1.text(), dough);
+    EXPECT_FALSE(w.history().canUndo());
+}
+
 }  // namespace
 }  // namespace fournil::qt

@@ -1,5 +1,8 @@
 #include "window/user_events.h"
 #include "wiring/actions.h"
+#include "wiring/base_apply.h"
+#include "wiring/last_calculation.h"
+#include "wiring/recipe_dough.h"
 
 #include <gtest/gtest.h>
 
@@ -141,6 +144,56 @@ TEST(Undo, StepsAreWhatAPersonDid) {
         ++undone;
     }
     EXPECT_GE(undone, 100);
+}
+
+// A calculation resumed, a recipe or a base temperature applied is a step of its own even when
+// what it types is one keystroke from what the person was typing: one undo takes it back, and
+// the next keystroke starts a step of its own.
+TEST(Undo, WhatIsPutInTheWindowIsAStepOfItsOwn) {
+    struct Row {
+        const char* name;
+        int mode;
+        QString typed;  // into H1, one character from what the step types there
+        std::function<void(Window&)> step;
+        QString stepped;  // H1 after the step
+    } rows[] = {
+        {"resumed", 1, QStringLiteral("7"),
+         [](Window& w) {
+             KeptCalculation kept = keptCalculation(w);
+             kept.texts = {{QStringLiteral("H1"), QStringLiteral("70")}};
+             ASSERT_TRUE(resumeCalculation(w, kept));
+         },
+         QStringLiteral("70")},
+        {"recipe", 1, QStringLiteral("7"),
+         [](Window& w) {
+             applyRecipe(w, {6, 2, 0.5}, 1500);
+         },
+         QStringLiteral("7")},
+        {"base temperature", 3, QStringLiteral("1"),
+         [](Window& w) {
+             BaseRequest request;
+             request.texts = {QStringLiteral("60"), QStringLiteral("20"), QStringLiteral("22"),
+                              QString()};
+             ASSERT_TRUE(applyBaseTemperature(w, request).result);
+         },
+         QStringLiteral("18")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing::OpenedWindow opened;
+        Window& w = opened.w;
+        opened.workedExample(row.mode);
+        userPaste(w.H1, row.typed);  // a keystroke's edit: the start of a run of typing
+        const QStringList typed = dump(w);
+        row.step(w);
+        ASSERT_EQ(w.H1.text(), row.stepped);
+        const QStringList stepped = dump(w);
+        userPaste(w.H1, row.stepped + u'5');
+        press(w, ActionId::Undo);
+        EXPECT_EQ(dump(w), stepped);  // the keystroke after it alone
+        press(w, ActionId::Undo);
+        EXPECT_EQ(dump(w), typed);  // then the step alone
+    }
 }
 
 }  // namespace

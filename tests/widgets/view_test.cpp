@@ -326,6 +326,9 @@ TEST_F(View, TheBaseTemperatureDialog) {
     QTest::keyClick(widget(w.Q1), Qt::Key_B, Qt::ControlModifier);
     EXPECT_TRUE(announcer->text().isEmpty()) << announcer->text().toStdString();
     dialog->close();
+    // Closed, it says nothing of the sentence's changes, though they change its mix's line.
+    userPaste(w.H2, QStringLiteral("15"));  // colder than the water asked
+    EXPECT_TRUE(announcer->text().isEmpty()) << announcer->text().toStdString();
 }
 
 // The window's own menu lists its actions in French with their shortcuts, and they act.
