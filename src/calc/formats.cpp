@@ -91,8 +91,17 @@ QString csvWrite(const Answered& a, bool repairs) {
     return csvRecord(a.cells + values + QStringList{a.why});
 }
 
-QString textWrite(const Answered& a, bool) {
-    return a.window != nullptr ? calculationText(*a.window) + u'\n' : a.why + u'\n';
+// A batch's repairs follow each answer, as the other formats carry them in a field; a single
+// calculation says them on the error output instead.
+QString textWrite(const Answered& a, bool repairs) {
+    if (a.window == nullptr) {
+        return a.why + u'\n';
+    }
+    QString text = calculationText(*a.window) + u'\n';
+    for (const Repair& r : repairs ? a.repairs : std::vector<Repair>()) {
+        text += QStringLiteral("réparé : ") + r.line() + u'\n';
+    }
+    return text;
 }
 
 QString jsonWrite(const Answered& a, bool) {

@@ -80,18 +80,23 @@ int errorCode(const QSqlError& error) {
 
 enum class Health { Sound, Damaged, Unreadable };
 
+// Why a query failed, and whether that says the file is damaged: only SQLite's own verdict does
+// (a busy or unreadable file is not moved aside).
+Health failed(const QSqlQuery& q, QString& why) {
+    const int code = errorCode(q.lastError());
+    why = q.lastError().text();
+    return code == 11 || code == 26 ? Health::Damaged : Health::Unreadable;
+}
+
 // The file's health and version, read before anything is written.
 Health examine(QSqlDatabase& db, int& version, QString& why) {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        const int code = errorCode(q.lastError());
-        why = q.lastError().text();
-        return code == 11 || code == 26 ? Health::Damaged : Health::Unreadable;
+        return failed(q, why);
     }
     version = q.value(0).toInt();
     if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
-        why = q.lastError().text();
-        return Health::Damaged;
+        return failed(q, why);
     }
     return q.value(0).toString() == u"ok" ? Health::Sound : Health::Damaged;
 }

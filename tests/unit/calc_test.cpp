@@ -443,6 +443,10 @@ TEST(Command, StrictOrRepaired) {
     EXPECT_TRUE(fixed[0].endsWith(u",reparations,erreur"));
     EXPECT_TRUE(fixed[1].endsWith(u",H1 : « 70.5 » remplacé par « 0 »,")) << fixed[1].toStdString();
     EXPECT_EQ(repaired.status, 3);  // the row with a field too many stays in error
+    // In text, each repair follows its answer.
+    const Outcome text = run(words("--csv in.csv --reparer --format texte"), french, files);
+    EXPECT_TRUE(text.out.contains(u"réparé : H1 : « 70.5 » remplacé par « 0 »\n"))
+        << text.out.toStdString();
 
     // The recipe's own options take either mark.
     for (const char* yeast : {"0.5", "0,5"}) {
