@@ -117,6 +117,12 @@ QString write(QSqlDatabase& db, const NotebookEntry& e, bool replace) {
     if (key.trimmed().isEmpty()) {
         return QStringLiteral("un nom ne peut pas être vide");
     }
+    // A name is read in a list and in messages, notes beside it: a page of text at most.
+    if (e.name.size() > maximumNameLength || e.notes.size() > maximumNotesLength) {
+        return QStringLiteral("un nom a au plus %1 caractères et des notes au plus %2")
+            .arg(maximumNameLength)
+            .arg(maximumNotesLength);
+    }
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT created FROM entries WHERE name_key = ?"));
     q.addBindValue(key);
@@ -217,9 +223,9 @@ Outcome Notebook::save(const NotebookEntry& entry, bool replace) {
 
 Outcome Notebook::saveAll(const std::vector<NotebookEntry>& entries, bool replace) {
     return change([&] {
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (const QString why = write(db_, entries[i], replace); !why.isEmpty()) {
-                return QStringLiteral("ligne %1 : %2").arg(i + 1).arg(why);
+        for (const NotebookEntry& entry : entries) {
+            if (QString why = write(db_, entry, replace); !why.isEmpty()) {
+                return why;
             }
         }
         return QString();

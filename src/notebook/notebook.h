@@ -27,6 +27,10 @@ struct NotebookEntry {
     bool operator==(const NotebookEntry&) const = default;
 };
 
+// The longest name and notes an entry keeps.
+inline constexpr int maximumNameLength = 200;
+inline constexpr int maximumNotesLength = 10000;
+
 // A change refused or failed: why, in French; empty when it was made.
 struct Outcome {
     QString error;
@@ -58,7 +62,7 @@ class Notebook {
     // Adds the entry, or with `replace` puts it in place of the one of the same name (whose
     // creation date it keeps); refused when the name is taken and `replace` is not given.
     Outcome save(const NotebookEntry& entry, bool replace);
-    // Every entry or none, in one transaction; the first refused names its row (1 for the first).
+    // Every entry or none, in one transaction; why the first refused was, which names it.
     Outcome saveAll(const std::vector<NotebookEntry>& entries, bool replace);
     Outcome rename(const QString& name, const QString& newName);
     Outcome remove(const QString& name);

@@ -24,6 +24,7 @@ std::optional<std::pair<QString, QString>> askNameAndNotes(QWidget& window, cons
     auto* nameEdit = new QLineEdit(name, &ask);
     nameEdit->setObjectName(QStringLiteral("nom"));
     nameEdit->setAccessibleName(QStringLiteral("Nom de l'entrée"));
+    nameEdit->setMaxLength(maximumNameLength);
     // Wide enough to read the proposed name whole, within reason.
     const QFontMetrics metrics = nameEdit->fontMetrics();
     nameEdit->setMinimumWidth(std::min(metrics.horizontalAdvance(name + QStringLiteral("MM")),
@@ -32,6 +33,7 @@ std::optional<std::pair<QString, QString>> askNameAndNotes(QWidget& window, cons
     auto* notesEdit = new QLineEdit(&ask);
     notesEdit->setObjectName(QStringLiteral("notes"));
     notesEdit->setAccessibleName(QStringLiteral("Notes"));
+    notesEdit->setMaxLength(maximumNotesLength);
     layout->addRow(QStringLiteral("&Nom :"), nameEdit);
     layout->addRow(QStringLiteral("N&otes :"), notesEdit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, &ask);
@@ -65,6 +67,12 @@ Notebook* NotebookActions::notebook() {
 void NotebookActions::save() {
     Notebook* nb = notebook();
     if (nb == nullptr) {
+        return;
+    }
+    if (nb->readOnly()) {  // said before a name is asked for that could not be kept
+        QMessageBox::warning(&window_, title,
+                             QStringLiteral("L'entrée ne peut pas être enregistrée : le carnet "
+                                            "est ouvert en lecture seule."));
         return;
     }
     const KeptCalculation kept = keptCalculation(model_);

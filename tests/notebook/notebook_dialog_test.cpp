@@ -8,6 +8,7 @@
 #include "wiring/actions.h"
 
 #include "notebook/shared_notebook.h"
+#include "notebook/sqlite_query.h"
 #include "qt/platform_qt.h"
 
 #include <QDir>
@@ -219,6 +220,23 @@ TEST_F(NotebookWindow, AnEntryItCannotReplayIsSaidNotOpened) {
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(w.Q1.text(), dough);
     EXPECT_FALSE(w.history().canUndo());
+}
+
+// A notebook a newer Fournil wrote is read only: saving says so before asking for a name.
+TEST(NotebookOpening, ReadOnlySaysSoBeforeAskingAName) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("carnet.sqlite"));
+    ASSERT_TRUE(Notebook::open(path).notebook);
+    queryFile(path, QStringLiteral("PRAGMA user_version = 99"));
+    testing::OpenedWindow opened;
+    FournilView view{opened.w};
+    SharedNotebook shared{path};
+    NotebookActions actions{opened.w, view, shared};
+    ModalAnswers answers;
+    actions.save();
+    ASSERT_EQ(answers.said.size(), 2) << answers.said.join(u'|').toStdString();
+    EXPECT_TRUE(answers.said[0].contains(u"plus récente"));
+    EXPECT_TRUE(answers.said[1].startsWith(u"L'entrée ne peut pas être enregistrée"));
 }
 
 }  // namespace

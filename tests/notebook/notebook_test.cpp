@@ -107,9 +107,15 @@ TEST_F(NotebookTest, AllOrNothing) {
     rows[1].name = QStringLiteral("Deux");
     rows[2].name = QStringLiteral("un");  // the first one's name again
     const Outcome refused = nb->saveAll(rows, false);
-    EXPECT_TRUE(refused.error.startsWith(u"ligne 3 : ")) << refused.error.toStdString();
+    EXPECT_TRUE(refused.error.contains(u"« un »")) << refused.error.toStdString();
     EXPECT_TRUE(nb->entries().empty());
+    rows[2].name = QString(maximumNameLength + 1, u'x');
+    EXPECT_TRUE(nb->saveAll(rows, false).error.contains(u"au plus")) << "a name too long";
     rows[2].name = QStringLiteral("Trois");
+    rows[2].notes = QString(maximumNotesLength + 1, u'x');
+    EXPECT_TRUE(nb->saveAll(rows, false).error.contains(u"au plus")) << "notes too long";
+    EXPECT_TRUE(nb->entries().empty());
+    rows[2].notes = QString(maximumNotesLength, u'x');
     EXPECT_TRUE(nb->saveAll(rows, false));
     EXPECT_EQ(nb->entries().size(), 3u);
 }
