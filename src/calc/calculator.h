@@ -60,7 +60,6 @@ class Calculator {
     // What a kept calculation holds beside its texts (its recipe, its base temperature's terms),
     // put back as resuming it would: the dough and the target stay.
     void keep(const KeptCalculation& kept);
-    const QLocale& locale() const { return locale_; }
 
   private:
     struct Machine;

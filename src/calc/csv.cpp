@@ -53,29 +53,33 @@ QString csvRecord(const QStringList& fields, bool defuse) {
 
 CsvReader::CsvReader(Input& input, CsvBounds bounds) : input_(input), bounds_(bounds) {}
 
+qint64 CsvReader::readBlock(qsizetype at) {
+    buffer_.resize(at + blockSize);
+    const qint64 n = input_.read(buffer_.data() + at, blockSize);
+    if (n < 0) {
+        throw CsvFailure{QStringLiteral("lecture impossible : ") + input_.error()};
+    }
+    buffer_.resize(at + qsizetype(n));
+    lastShort_ = n < blockSize;
+    return n;
+}
+
 int CsvReader::get() {
-    if (at_ >= buffer_.size()) {
+    while (at_ >= buffer_.size()) {
         if (ended_) {
             return -1;
         }
-        buffer_.resize(blockSize);
-        const qint64 n = input_.read(buffer_.data(), blockSize);
-        if (n < 0) {
-            throw CsvFailure{QStringLiteral("lecture impossible : ") + input_.error()};
-        }
-        buffer_.resize(qsizetype(n));
         at_ = 0;
-        lastShort_ = n < blockSize;
-        if (n == 0) {
+        if (readBlock(0) == 0) {
             ended_ = true;
             return -1;
         }
         if (!started_) {
             started_ = true;
-            if (buffer_.startsWith("\xEF\xBB\xBF")) {
-                at_ = 3;  // the mark a spreadsheet puts before UTF-8
-                return get();
+            // The mark a spreadsheet puts before UTF-8, however few bytes the first reads bring.
+            while (buffer_.size() < 3 && readBlock(buffer_.size()) > 0) {
             }
+            at_ = buffer_.startsWith("\xEF\xBB\xBF") ? 3 : 0;
         }
     }
     return static_cast<unsigned char>(buffer_[at_++]);

@@ -50,6 +50,8 @@ class CsvReader {
     bool unterminated() const { return unterminated_; }
 
   private:
+    // Reads a block of the input into the buffer from `at` on; the bytes read.
+    qint64 readBlock(qsizetype at);
     int get();              // the next byte, or -1 at the end
     int peek();             // the next byte, left to read
     bool take(int wanted);  // the next byte, read only when it is the one wanted

@@ -161,10 +161,6 @@ QStringList answerValues(const Window& w, const std::vector<Repair>* repairs) {
     return values;
 }
 
-std::span<const Format> formats() {
-    return formatTable;
-}
-
 const Format& formatNamed(QStringView word) {
     QStringList names;
     for (const Format& f : formatTable) {

@@ -40,7 +40,6 @@ struct Format {
     const char16_t* between = u"";
 };
 
-std::span<const Format> formats();
 // The format a word names; a UsageError that lists them for any other.
 const Format& formatNamed(QStringView word);
 const Format& textFormat();

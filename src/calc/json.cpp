@@ -171,6 +171,7 @@ QString answerJson(const Window& w, const std::vector<Repair>& repairs) {
                                       {"hydratation1", jsonTextOrNull(hydrationUnitShown(w, 1))},
                                       {"hydratation2", jsonTextOrNull(hydrationUnitShown(w, 2))}});
     const bool known = findModeRow(a.mode) != nullptr;
+    const QString text = jsonString(calculationText(w));
     return jsonObject({
                {"mode", QString::number(a.mode)},
                {"calcul", jsonString(known ? w.optionL(a.mode).caption() : QString())},
@@ -182,8 +183,8 @@ QString answerJson(const Window& w, const std::vector<Repair>& repairs) {
                {"recette", recipeJson(w)},
                {"temperature_de_base", baseJson(baseInUse(w), w.locale())},
                {"phrase", jsonTextOrNull(a.fault ? QString() : a.closing.simplified())},
-               {"texte", jsonString(calculationText(w))},
-               {"erreur", a.fault ? jsonString(calculationText(w)) : QStringLiteral("null")},
+               {"texte", text},
+               {"erreur", a.fault ? text : QStringLiteral("null")},
                {"reparations", repairsJson(repairs)},
            }) +
            u'\n';

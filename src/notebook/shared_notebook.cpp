@@ -45,19 +45,16 @@ std::optional<QByteArray> NotebookCalculationStore::load() {
 }
 
 QString NotebookCalculationStore::save(const QByteArray& bytes) {
-    saveError_.clear();
     const std::optional<KeptCalculation> kept = readCalculation(bytes);
-    Notebook* notebook = notebook_.get();
     if (!kept) {
-        return saveError_;
+        return QStringLiteral("le calcul n'est pas lisible");
     }
+    Notebook* notebook = notebook_.get();
     if (notebook == nullptr) {
-        saveError_ = notebook_.failure();
-    } else {
-        migrate(*notebook);
-        saveError_ = notebook->setLast(*kept).error;
+        return notebook_.failure();
     }
-    return saveError_;
+    migrate(*notebook);
+    return notebook->setLast(*kept).error;
 }
 
 }  // namespace fournil

@@ -36,14 +36,11 @@ class NotebookCalculationStore : public CalculationStore {
         : notebook_(notebook), older_(older) {}
     std::optional<QByteArray> load() override;
     QString save(const QByteArray& bytes) override;
-    // Why the last save failed; empty when it was kept.
-    const QString& saveError() const { return saveError_; }
 
   private:
     void migrate(Notebook& notebook);
     SharedNotebook& notebook_;
     CalculationStore& older_;
-    QString saveError_;
 };
 
 }  // namespace fournil

@@ -41,8 +41,8 @@ TEST_F(LastCalculationStore, MovesTheJsonFileOnceAndLeavesItInPlace) {
     {
         SharedNotebook notebook(path);
         NotebookCalculationStore store(notebook, older);
-        store.save(calculationBytes(calculation("750")));
-        EXPECT_TRUE(store.saveError().isEmpty()) << store.saveError().toStdString();
+        const QString why = store.save(calculationBytes(calculation("750")));
+        EXPECT_TRUE(why.isEmpty()) << why.toStdString();
     }
     EXPECT_EQ(loadAfresh(), calculation("750"));
     EXPECT_TRUE(QFile::exists(json));
@@ -55,9 +55,8 @@ TEST_F(LastCalculationStore, WithoutANotebookTheSaveSaysWhy) {
     SharedNotebook notebook(path);
     NotebookCalculationStore store(notebook, older);
     EXPECT_EQ(readCalculation(*store.load()), calculation("1200"));
-    store.save(calculationBytes(calculation("750")));
-    EXPECT_TRUE(store.saveError().contains(u"ne peut pas être ouvert"))
-        << store.saveError().toStdString();
+    const QString why = store.save(calculationBytes(calculation("750")));
+    EXPECT_TRUE(why.contains(u"ne peut pas être ouvert")) << why.toStdString();
 }
 
 }  // namespace

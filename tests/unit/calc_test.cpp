@@ -399,6 +399,33 @@ TEST(Command, FailurePaths) {
     }
 }
 
+// The mark a spreadsheet puts before UTF-8 is skipped however few bytes each read brings, before
+// a quoted first name too.
+TEST(Command, TheMarkBeforeUtf8SplitAcrossReads) {
+    for (const qint64 chunk : {1, 2, 3, 4}) {
+        SCOPED_TRACE(chunk);
+        QByteArray out;
+        Streams io;
+        io.out = [&](const QByteArray& b) {
+            out += b;
+            return true;
+        };
+        io.err = [](const QByteArray&) {};
+        io.open = [chunk](const QString&, QString&) {
+            return bytesInput("\xEF\xBB\xBF\"mode\",pate\n1,1200\n", chunk);
+        };
+        EXPECT_EQ(runCommand(words("--csv in.csv"), io, QLocale::c()), exitStatus::answered);
+        EXPECT_TRUE(out.startsWith("mode,pate,Q1")) << out.toStdString();
+    }
+    // A file of the mark alone holds no header.
+    QByteArray err;
+    Streams io;
+    io.out = [](const QByteArray&) { return true; };
+    io.err = [&](const QByteArray& b) { err += b; };
+    io.open = [](const QString&, QString&) { return bytesInput("\xEF\xBB\xBF", 1); };
+    EXPECT_EQ(runCommand(words("--csv in.csv"), io, QLocale::c()), exitStatus::misused);
+}
+
 // A full disk or a closed output is never a success.
 TEST(Command, AFailedWriteIsTold) {
     for (const char* arguments : {"--mode 1 pate=1200", "--csv in.csv", "--help"}) {
