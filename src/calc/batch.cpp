@@ -29,9 +29,6 @@ QStringList labelColumns() {
 }
 
 QStringList batchColumns(const QStringList& header) {
-    if (!header.contains(QStringLiteral("mode"))) {
-        throw UsageError(QStringLiteral("l'en-tête du fichier CSV doit nommer la colonne mode"));
-    }
     QStringList columns, plain, twice;
     for (const QString& column : header) {
         const QString name = plainWord(column);
@@ -50,6 +47,10 @@ QStringList batchColumns(const QStringList& header) {
     if (!twice.isEmpty()) {
         throw UsageError(
             QStringLiteral("colonnes en double dans l'en-tête : %1").arg(joined(twice)));
+    }
+    // Named as the other settings are, whatever its case and blanks: every row has its mode.
+    if (!columns.contains(QStringLiteral("mode"))) {
+        throw UsageError(QStringLiteral("l'en-tête du fichier CSV doit nommer la colonne mode"));
     }
     return columns;
 }
@@ -87,21 +88,16 @@ Request requestOf(const QStringList& columns, const QStringList& cells) {
             QStringLiteral("%1 champs au lieu de %2").arg(cells.size()).arg(columns.size()));
     }
     Request request;
-    bool hasMode = false;
     for (qsizetype i = 0; i < columns.size(); ++i) {
         const QString& cell = cells[i];
         const QString& column = columns[i];
         if (column == u"mode") {
             request.mode = modeNamed(cell.trimmed());
-            hasMode = true;
         } else if (cell.isEmpty()) {
             continue;  // not given: the box keeps its start-up text
         } else if (!takeSetting(request, column, cell)) {
             request.inputs.emplace_back(column, cell);
         }
-    }
-    if (!hasMode) {
-        throw UsageError(QStringLiteral("pas de mode"));
     }
     return request;
 }

@@ -6,6 +6,7 @@
 #include "window/startup.h"
 #include "window/user_events.h"
 #include "window/vocabulary.h"
+#include "wiring/base_apply.h"
 #include "wiring/binding.h"
 #include "wiring/recipe_dough.h"
 
@@ -213,7 +214,7 @@ void Calculator::typeBase(const BaseRequest& base, const std::vector<NamedBox>& 
                           std::vector<Repair>& repairs) {
     const auto target = std::find_if(all.begin(), all.end(),
                                      [](const NamedBox& b) { return b.box == AnswerBox::H1; });
-    if (!selectedModes(*window_).any(&ModeRow::temperatures) || target == all.end()) {
+    if (!baseApplies(*window_) || target == all.end()) {
         throw UsageError(QStringLiteral("--base, --t-farine, --t-fournil et --t-levain ne servent "
                                         "qu'au mode %1 (%2)")
                              .arg(int(Mode::WaterTemperature))
@@ -237,7 +238,7 @@ void Calculator::keep(const KeptCalculation& kept) {
     if (kept.recipe && recipeApplies(*window_)) {
         window_->setRecipe(kept.recipe);
     }
-    if (selectedModes(*window_).any(&ModeRow::temperatures)) {
+    if (baseApplies(*window_)) {
         window_->setBaseTerms(kept.base);
     }
 }

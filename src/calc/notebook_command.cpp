@@ -66,14 +66,12 @@ Request entryRequest(const KeptCalculation& c, bool repair) {
     return r;
 }
 
-// The weight of a piece of the entry's recipe: its table's total over its pieces.
-std::optional<double> pieceWeight(Calculator& calculator, const KeptCalculation& c) {
-    if (!c.recipe) {
-        return std::nullopt;
-    }
+// The entry played as the window replays it, its recipe and base temperature put back; the
+// weight of a piece of its recipe, its table's total over its pieces, if it has one.
+std::optional<double> replay(Calculator& calculator, const KeptCalculation& c) {
     calculator.run(entryRequest(c, true));
     calculator.keep(c);
-    const auto table = recipeTable(calculator.window());
+    const auto table = c.recipe ? recipeTable(calculator.window()) : std::nullopt;
     return table ? std::optional(table->total / c.recipe->pieces) : std::nullopt;
 }
 
@@ -100,7 +98,7 @@ int computeEntry(const Notebook& notebook, const Options& o, const QLocale& loca
     }
     // The options given change the entry's recipe; the fields not given keep its values.
     RecipeRequest recipe;
-    if (const auto weight = pieceWeight(calculator, c)) {
+    if (const auto weight = replay(calculator, c)) {
         recipe[RecipeField::Pieces] = QString::number(c.recipe->pieces);
         recipe[RecipeField::Weight] = unroundedText(*weight, locale);
         recipe[RecipeField::Salt] = unroundedText(c.recipe->salt, locale);
@@ -128,9 +126,7 @@ QStringList exportColumns() {
 
 QStringList exportRow(Calculator& calculator, const NotebookEntry& e, const QLocale& locale) {
     const KeptCalculation& c = replayable(e);
-    const std::optional<double> weight = pieceWeight(calculator, c);
-    calculator.run(entryRequest(c, true));
-    calculator.keep(c);
+    const std::optional<double> weight = replay(calculator, c);
     const Window& w = calculator.window();
     QStringList row{e.name,
                     e.notes,

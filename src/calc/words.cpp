@@ -103,13 +103,13 @@ QStringList allBoxNames() {
 
 QString plainWord(QStringView word) {
     QString plain;
-    for (QChar c : word.toString().normalized(QString::NormalizationForm_D)) {
+    for (QChar c : word.toString().trimmed().normalized(QString::NormalizationForm_D)) {
         if (c.category() == QChar::Mark_NonSpacing) {
             continue;
         }
         plain += (c == u' ' || c == u'_') ? QChar(u'-') : c.toLower();
     }
-    return plain.trimmed();
+    return plain;
 }
 
 QString modeRange() {

@@ -7,6 +7,7 @@
 
 #include "window/platform.h"
 #include "wiring/actions.h"
+#include "wiring/last_calculation.h"
 
 #include <QObject>
 #include <QSize>
@@ -60,7 +61,7 @@ class ActionController : public QObject, private ViewActions {
     QAction* qAction(const Action& row) const;
     void refresh();
     void trigger(const Action& row);
-    std::optional<QByteArray> savedCalculation() const;
+    std::optional<KeptCalculation> savedCalculation() const;
 
     void print() override;
     void openRecipe() override;

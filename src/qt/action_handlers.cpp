@@ -32,12 +32,9 @@ void ActionController::answerChanged() {
     }
 }
 
-std::optional<QByteArray> ActionController::savedCalculation() const {
-    if (store_ == nullptr) {
-        return std::nullopt;
-    }
-    std::optional<QByteArray> saved = store_->load();
-    return saved && canResume(*saved) ? saved : std::nullopt;
+std::optional<KeptCalculation> ActionController::savedCalculation() const {
+    const std::optional<QByteArray> saved = store_ != nullptr ? store_->load() : std::nullopt;
+    return saved ? readCalculation(*saved) : std::nullopt;
 }
 
 void ActionController::print() {

@@ -373,6 +373,8 @@ TEST(Command, FailurePaths) {
          "colonnes en double dans l'en-tête : Pate", nullptr},
         {"no mode column", "pate,hydratation\n1200,70\n", 2, "doit nommer la colonne mode",
          nullptr},
+        {"the mode named as the other columns are", " Mode ,Pate,hydratation\n1,1200,70\n", 0, "",
+         "1,1200,70,1200,70,,706,"},
         {"an impossible row is counted",
          "mode,unite1,hydratation,denominateur\n1,fraction-farine,2,-2\n", 3,
          "1 ligne(s) en erreur sur 1", "Calcul impossible avec ces valeurs"},
