@@ -8,11 +8,14 @@ const QString migratedKey = QStringLiteral("dernier-calcul.json repris");
 }  // namespace
 
 Notebook* SharedNotebook::get() {
-    if (!tried_) {
-        tried_ = true;
+    // Tried again while there is none: a folder made writable, a disk remounted, and a save the
+    // person retries succeeds. The same failure is told once.
+    if (!notebook_) {
         Notebook::Opened opened = Notebook::open(path_);
         notebook_ = std::move(opened.notebook);
-        message_ = opened.message;
+        if (opened.message != failure_) {
+            message_ = opened.message;
+        }
         failure_ = notebook_ ? QString() : opened.message;
     }
     return notebook_.get();

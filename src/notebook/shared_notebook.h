@@ -14,7 +14,8 @@ namespace fournil {
 class SharedNotebook {
   public:
     explicit SharedNotebook(QString path) : path_(std::move(path)) {}
-    // The notebook, opened at the first call; null when it cannot be (message() says why).
+    // The notebook, opened at the first call that finds none; null when it cannot be (failure()
+    // says why).
     Notebook* get();
     // What the opening has to tell, once; empty when nothing.
     QString takeMessage() { return std::exchange(message_, QString()); }
@@ -23,7 +24,6 @@ class SharedNotebook {
 
   private:
     QString path_;
-    bool tried_ = false;
     std::unique_ptr<Notebook> notebook_;
     QString message_, failure_;
 };

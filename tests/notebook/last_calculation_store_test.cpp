@@ -57,6 +57,11 @@ TEST_F(LastCalculationStore, WithoutANotebookTheSaveSaysWhy) {
     EXPECT_EQ(readCalculation(*store.load()), calculation("1200"));
     const QString why = store.save(calculationBytes(calculation("750")));
     EXPECT_TRUE(why.contains(u"ne peut pas être ouvert")) << why.toStdString();
+    // The cause gone, the save the person retries is kept.
+    blocker.close();
+    ASSERT_TRUE(blocker.remove());
+    EXPECT_EQ(store.save(calculationBytes(calculation("750"))), QString());
+    EXPECT_EQ(readCalculation(*store.load()), calculation("750"));
 }
 
 }  // namespace
